@@ -1,0 +1,12 @@
+# Cross-compiling the Windows program with MinGW-w64 (POSIX threads, static runtime).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(DUV_MINGW_PREFIX x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${DUV_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${DUV_MINGW_PREFIX}-g++-posix)
+set(CMAKE_RC_COMPILER ${DUV_MINGW_PREFIX}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${DUV_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")

@@ -1,0 +1,2 @@
+#pragma once
+// Identifiers shared by the resource script and the program.

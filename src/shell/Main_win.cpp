@@ -1,0 +1,28 @@
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "settings/DuvMain_win.h"
+#include "sysutil/Mnx_win.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+{
+    RestrictDllSearchToSystemFolder();
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    CoInitialize(nullptr);
+    {
+        TDuvMainForm form;
+        if (form.Create(nullptr)) {
+            MSG message;
+            while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+            form.EndClock();
+        }
+    }
+    CoUninitialize();
+    return 0;
+}

@@ -1,0 +1,18 @@
+#include "sysutil/Sound_win.h"
+
+#include <windows.h>
+
+#include <mmsystem.h>
+
+#include "clock/Voice_win.h"
+#include "sysutil/WideText_win.h"
+
+void Win32SoundPlayer::PlayWaveAsync(const std::u16string& path)
+{
+    sndPlaySoundW(Wide(path).c_str(), SND_ASYNC | SND_NODEFAULT);
+}
+
+void Win32SoundPlayer::PlayVoiceClip(int clip)
+{
+    PlayVoiceClipAndWait(clip);
+}

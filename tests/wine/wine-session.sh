@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# One Wine session for the end-to-end tests: an Xvfb display of its own, a prefix made
+# by make-prefix.sh and a keeper process that holds the virtual desktop open between
+# tests.
+# Usage: wine-session.sh STATE-DIR start KEEPER.EXE
+#        wine-session.sh STATE-DIR run PROGRAM.EXE [ARGS...]
+#        wine-session.sh STATE-DIR stop
+set -euo pipefail
+state=${1:?state dir}
+action=${2:?action}
+shift 2
+here=$(cd "$(dirname "$0")" && pwd)
+mkdir -p "$state"
+
+export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+free_display() {
+  local n
+  for n in $(seq 90 140); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+      echo "$n"
+      return
+    fi
+  done
+  echo "no free X display" >&2
+  exit 1
+}
+
+wait_for() { # seconds, command...
+  local limit=$1 i
+  shift
+  for i in $(seq 1 $((limit * 10))); do
+    if "$@"; then return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+
+stop_session() {
+  if [ -f "$state/display" ]; then
+    DISPLAY=:$(cat "$state/display") wineserver -k 2>/dev/null || true
+    wineserver -k 2>/dev/null || true
+  fi
+  if [ -f "$state/xvfb.pid" ]; then
+    kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
+  fi
+  rm -f "$state/display" "$state/xvfb.pid"
+}
+
+case "$action" in
+start)
+  keeper=${1:?keeper program}
+  stop_session
+  "$here/make-prefix.sh" "$WINEPREFIX"
+  display=$(free_display)
+  Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$state/xvfb.log" 2>&1 &
+  echo $! >"$state/xvfb.pid"
+  echo "$display" >"$state/display"
+  wait_for 20 test -e "/tmp/.X11-unix/X$display"
+  export DISPLAY=:$display
+  nohup wine "$keeper" keepalive >"$state/keeper.log" 2>&1 &
+  # The desktop is up once its taskbar exists.
+  wait_for 60 grep -q ready "$state/keeper.log"
+  ;;
+run)
+  export DISPLAY=:$(cat "$state/display")
+  exec wine "$@"
+  ;;
+stop)
+  stop_session
+  ;;
+*)
+  echo "unknown action $action" >&2
+  exit 2
+  ;;
+esac
