@@ -1,6 +1,10 @@
 #include "settings/DuvMain_win.h"
 
 #include "clock/TickSchedule.h"
+#include "launcher/QelTool.h"
+#include "settings/SettingsFile.h"
+#include "sysutil/AnsiText_win.h"
+#include "sysutil/DataFolder.h"
 
 namespace {
 
@@ -12,7 +16,8 @@ constexpr UINT_PTR kTimerData = 1;
 
 TDuvMainForm::TDuvMainForm()
     : stamper_(windows_, files_),
-      tick_(stamper_, TickServices{windows_, files_, sound_, startButton_, *this, sleeper_}, {}, IsWindowsXPFamily())
+      tick_(stamper_, TickServices{windows_, files_, sound_, startButton_, *this, sleeper_}, [this] { RunDueLaunches(); },
+            IsWindowsXPFamily())
 {
 }
 
@@ -34,8 +39,21 @@ bool TDuvMainForm::Create(HWND owner)
 
 void TDuvMainForm::FormCreate()
 {
+    MLastDir = SettingsFile::ReadQelLastDir(files_, DecodeAnsi, DataFolder);
     stamper_.Reset(reinterpret_cast<WindowHandle>(hwnd_));
+    LoadSettings();
     SetTimerDataEnabled(true);
+}
+
+void TDuvMainForm::LoadSettings()
+{
+    SettingsFile::LoadSettings(files_, DecodeAnsi, DataFolder + SettingsFile::kFileName, options_);
+}
+
+// The rows are looked at as they stand when the check starts.
+void TDuvMainForm::RunDueLaunches()
+{
+    ::RunDueLaunches(options_.Qel, QelTool::GetQelExePath(files_, OwnProgramFolder()), clock_, qelRunner_);
 }
 
 void TDuvMainForm::EndClock()

@@ -4,6 +4,7 @@
 #include "clock/CaptionStamper.h"
 #include "clock/ClockTick.h"
 #include "clock/SystemClock_win.h"
+#include "launcher/QelRun_win.h"
 #include "settings/Options.h"
 #include "shell/TrayIconView.h"
 #include "sysutil/FileSystem_win.h"
@@ -28,6 +29,8 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     void FormCreate();
+    void LoadSettings();
+    void RunDueLaunches();
     void TimerDataTimer();
     void SetTimerDataEnabled(bool enabled);
     void ArmTimerData();
@@ -45,7 +48,9 @@ private:
     Win32StartButton startButton_;
     Win32Sleeper sleeper_;
     Win32SystemClock clock_;
+    QelRunThreadRunner qelRunner_;
     Options options_;
+    std::u16string MLastDir;
     CaptionStamper stamper_;
     ClockTick tick_;
     bool timerDataEnabled_ = false;

@@ -1,0 +1,32 @@
+#include "launcher/QelRun_win.h"
+
+#include <windows.h>
+
+#include <objbase.h>
+
+#include "launcher/QelTool.h"
+#include "sysutil/Mnx_win.h"
+#include "sysutil/WorkerThread_win.h"
+
+namespace {
+
+// The file the current QelRunThread opens; written before the thread starts.
+std::u16string MQelRun;
+
+void QelRunThreadExecute()
+{
+    // The shell may hand the file to extensions that need COM on this thread.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    Win32ShellRunner shell;
+    QelTool::OpenScript(shell, 0, MQelRun);
+    if (SUCCEEDED(com))
+        CoUninitialize();
+}
+
+} // namespace
+
+void QelRunThreadRunner::RunAndWait(const std::u16string& file)
+{
+    MQelRun = file;
+    RunOnWorkerAndWait(QelRunThreadExecute);
+}
