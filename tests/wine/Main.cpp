@@ -10,6 +10,8 @@ int RunCase(const std::string& name);
 void ListCases();
 } // namespace e2e
 
+int Measure(const std::wstring& program, int seconds);
+
 namespace {
 
 // Paths from the Linux side arrive as /unix/paths; Wine shows them under Z:.
@@ -53,6 +55,8 @@ int wmain(int argc, wchar_t** argv)
     const std::wstring command = argc > 1 ? argv[1] : L"";
     if (command == L"keepalive")
         return KeepAlive();
+    if (command == L"measure" && argc > 3)
+        return Measure(WindowsPath(argv[2]), _wtoi(argv[3]));
     if (command == L"stamped-title")
         return PrintStampedTitle();
     if (command == L"list") {
@@ -63,6 +67,6 @@ int wmain(int argc, wchar_t** argv)
         DuvProcess::DefaultPath = WindowsPath(argv[3]);
         return e2e::RunCase(e2e::Utf8(argv[2]));
     }
-    e2e::Log("usage: DuvE2E.exe run CASE DUV.EXE | list | keepalive | stamped-title");
+    e2e::Log("usage: DuvE2E.exe run CASE DUV.EXE | list | keepalive | stamped-title | measure PROGRAM SECONDS");
     return 2;
 }

@@ -26,10 +26,10 @@ std::wstring DefaultStamp(const SYSTEMTIME& t)
 int StampedSecondOfDay(const std::wstring& title)
 {
     const std::size_t close = title.find(L"秒】");
-    if (close == std::wstring::npos || close < 9)
+    if (close == std::wstring::npos || close < 8)
         return -1;
     int h = 0, m = 0, s = 0;
-    if (swscanf(title.c_str() + close - 9, L"%2d時%2d分%2d", &h, &m, &s) != 3)
+    if (swscanf(title.c_str() + close - 8, L"%2d時%2d分%2d", &h, &m, &s) != 3)
         return -1;
     return h * 3600 + m * 60 + s;
 }
