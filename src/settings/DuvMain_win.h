@@ -1,12 +1,22 @@
 #pragma once
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <array>
+#include <string>
+
 #include "clock/CaptionStamper.h"
 #include "clock/ClockTick.h"
 #include "clock/SystemClock_win.h"
+#include "launcher/LaunchPage.h"
 #include "launcher/QelRun_win.h"
+#include "settings/ControlIds.h"
+#include "settings/FormLayout_win.h"
 #include "settings/Options.h"
+#include "settings/TabSheet_win.h"
 #include "shell/TrayIconView.h"
+#include "sysutil/Dialogs_win.h"
 #include "sysutil/FileSystem_win.h"
 #include "sysutil/Mnx_win.h"
 #include "sysutil/Sleeper_win.h"
@@ -14,27 +24,103 @@
 #include "sysutil/WindowBase_win.h"
 #include "sysutil/WindowSystem_win.h"
 
-// The program's one window: it owns the clock timer and the live option set.
+class ApplicationWindow;
+
+// The program's one window: it owns the clock timer, the live option set and the
+// controls that show it while the window is open.
 class TDuvMainForm : public WindowBase, private TrayIconView {
 public:
-    TDuvMainForm();
+    explicit TDuvMainForm(ApplicationWindow& application);
     ~TDuvMainForm() override;
 
-    // Creates the window hidden, owned by the program's hidden top-level window.
-    bool Create(HWND owner);
+    // Creates the window hidden and runs its creation steps.
+    bool Create();
     // Stops the clock and gives the window stamped last its own title back.
     void EndClock();
+    // Keyboard handling of the open window: access keys of the pages, then the dialog keys.
+    bool PreTranslateMessage(MSG& message);
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnCommand(int id, int code, HWND control);
+    LRESULT OnNotify(const NMHDR& header);
+    void OnUpDown(HWND upDown);
+    LRESULT OnControlColor(UINT message, HDC dc, HWND control);
+    void OnCopyData(const COPYDATASTRUCT* data);
+    void OnDpiChanged(UINT dpi, const RECT& suggested);
+    void OnMove();
 
+    // Window lifecycle (DuvMain_win.cpp).
     void FormCreate();
-    void LoadSettings();
-    void RunDueLaunches();
+    void ShowSettings();
+    void FormShow(bool reload);
+    void HideSettings();
+    void FormHide();
+    bool FormCloseQuery();
+    void FormDestroy();
+    void BtnOKClick();
+    void BtnCancelClick();
+    void PageControlChange();
+    void SelectPage(int page);
+
+    // The clock (DuvClock_win.cpp).
     void TimerDataTimer();
     void SetTimerDataEnabled(bool enabled);
     void ArmTimerData();
-    bool FormCloseQuery();
+    void RunDueLaunches();
+    void LoadSettings();
+    bool SaveSettings();
+
+    // The controls (FormControls_win.cpp).
+    void CreateControls();
+    void LayoutControls();
+    void ApplyFonts();
+    HWND Control(int id) const;
+    int Scale(int pixels) const;
+    bool Checked(int id) const;
+    void SetChecked(int id, bool checked);
+    void Enable(int id, bool enabled);
+    bool IsEnabled(int id) const;
+    std::u16string TextOf(int id) const;
+    void SetText(int id, const std::u16string& text);
+    int UpDownPosition(int id) const;
+    void SetUpDownPosition(int id, int position);
+
+    // The option set shown in the controls and read back from them (OptionsView_win.cpp).
+    void ShowOptions(const Options& options);
+    Options ReadControls() const;
+    void ApplyLoadReactions(const Options& shown, const Options& loaded);
+
+    // The display page (DisplayPage_win.cpp).
+    void RewriteFormatExamples();
+    void CHKCapLengthClick();
+    void RadioGroupStartClick();
+
+    // The programs page (ProgramsPage_win.cpp).
+    void ShowProgramLog();
+    void AddDisableProgram(const std::u16string& name);
+    void BtnRefClick();
+    void BtnDelClick();
+    void ListBoxClick();
+    void BtnLogClick();
+    void ListBoxLogClick();
+
+    // The time signal and alarm page (SignalPage_win.cpp).
+    void ChkWhistleClick();
+    void UDWhistleClick();
+    void CHKAlarmClick();
+    void ShowUpDownInBox(int upDown);
+    void PickSoundFile(int editId, const char16_t* title);
+
+    // The launch page (LaunchPage_win.cpp).
+    void ShowLaunchPage();
+    void ShowLaunchRows();
+    void OnLaunchListChanged(const NMLISTVIEW& change);
+    void BtnQelExeClick();
+    void ListViewQelDblClick();
+    void BtnQelNewClick();
+    void BtnQelFileEditClick();
+    std::u16string GetQelExePath();
 
     // TrayIconView
     const std::u16string& Hint() const override { return hint_; }
@@ -42,17 +128,38 @@ private:
     void SetCycleIcons(bool) override {}
     void ShowApplicationIcon() override {}
 
+    ApplicationWindow& application_;
     Win32WindowSystem windows_;
     Win32FileSystem files_;
     Win32SoundPlayer sound_;
     Win32StartButton startButton_;
     Win32Sleeper sleeper_;
     Win32SystemClock clock_;
+    Win32ShellRunner shell_;
+    Win32UserDialogs dialogs_;
     QelRunThreadRunner qelRunner_;
     Options options_;
-    std::u16string MLastDir;
     CaptionStamper stamper_;
     ClockTick tick_;
-    bool timerDataEnabled_ = false;
+    LaunchPage launchPage_;
     std::u16string hint_ = u"Duv";
+
+    std::array<TabSheet, FormLayout::kPageCount> sheets_;
+    std::array<HWND, 700> controls_{};
+    std::array<HWND, 7> FCHKDay{};
+    HFONT font_ = nullptr;
+    HFONT numberFont_ = nullptr;
+    HBRUSH windowBrush_ = nullptr;
+    UINT dpi_ = 96;
+    bool created_ = false;
+    bool shown_ = false;      // the window is in its shown state
+    bool everShown_ = false;  // centred on the screen the first time only
+    bool inTick_ = false;
+    bool FStop = false;
+    bool timerDataEnabled_ = false;
+    unsigned shownRowsVersion_ = ~0u;
+    bool fillingLaunchList_ = false; // the list's own notifications then tell nothing new
+    std::size_t shownLogEntries_ = 0;
+    int MMonNo = 0;
+    std::u16string MLastDir;
 };

@@ -1,12 +1,50 @@
+// Program entry: the data folder, one instance per log-on, the settings window
+// created hidden, and the message loop.
 #include <windows.h>
 
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <cstdlib>
+
 #include "settings/DuvMain_win.h"
+#include "shell/ApplicationWindow_win.h"
+#include "shell/CopyDataText.h"
 #include "sysutil/DataFolder.h"
 #include "sysutil/FileSystem_win.h"
 #include "sysutil/Mnx_win.h"
+
+namespace {
+
+constexpr const wchar_t* kMutexName = L"Duv/Marnex";
+
+// A second start asks the running instance to show its settings window.
+void SendShowRequest()
+{
+    const HWND form = FindWindowW(L"TDuvMainForm", L"Duv");
+    if (!form)
+        return;
+    const wchar_t text[] = L"/Show\0";
+    COPYDATASTRUCT request{};
+    request.dwData = static_cast<ULONG_PTR>(__argc > 0 ? __argc - 1 : 0);
+    request.cbData = 14;
+    request.lpData = const_cast<wchar_t*>(text);
+    SendMessageW(form, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&request));
+}
+
+int RunMessageLoop(TDuvMainForm& form)
+{
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (form.PreTranslateMessage(message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
+}
+
+} // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
@@ -14,20 +52,24 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     Win32FileSystem files;
     if (!PrepareDataFolder(files, u"Qel", false))
         return 0;
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    if (const HANDLE running = OpenMutexW(MUTEX_ALL_ACCESS, FALSE, kMutexName)) {
+        CloseHandle(running);
+        SendShowRequest();
+        return 0;
+    }
+    CreateMutexW(nullptr, FALSE, kMutexName);
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
     CoInitialize(nullptr);
     {
-        TDuvMainForm form;
-        if (form.Create(nullptr)) {
-            MSG message;
-            while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-                TranslateMessage(&message);
-                DispatchMessageW(&message);
-            }
+        ApplicationWindow application;
+        TDuvMainForm form(application);
+        if (application.Create() && form.Create()) {
+            RunMessageLoop(form);
             form.EndClock();
         }
     }
     CoUninitialize();
+    DataFolder.clear();
     return 0;
 }

@@ -4,6 +4,14 @@
 
 #include <climits>
 
+#include "sysutil/WideText_win.h"
+
+wchar_t UpperUnit(wchar_t c)
+{
+    // Given a value below 0x10000 in place of a pointer, CharUpperW converts that one character.
+    return static_cast<wchar_t>(reinterpret_cast<ULONG_PTR>(CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(c)))));
+}
+
 std::u16string DecodeAnsi(const std::string& bytes)
 {
     if (bytes.empty() || bytes.size() > static_cast<std::size_t>(INT_MAX))

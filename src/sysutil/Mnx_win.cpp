@@ -2,6 +2,9 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "sysutil/DevicePath.h"
 #include "sysutil/PlatformVersion.h"
 #include "sysutil/WideText_win.h"
@@ -154,6 +157,29 @@ bool IsWindowsXPFamily()
     if (!GetVersionExW(&info))
         return false;
     return IsXPFamilyVersion(info.dwMajorVersion, info.dwMinorVersion);
+}
+
+int GetWindowMonitorIndex(HWND window)
+{
+    static std::vector<HMONITOR> monitors;
+    const HMONITOR target = MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST);
+    const auto listed = [&] { return std::find(monitors.begin(), monitors.end(), target) != monitors.end(); };
+    if (!listed()) {
+        monitors.clear();
+        EnumDisplayMonitors(
+            nullptr, nullptr,
+            [](HMONITOR monitor, HDC, LPRECT, LPARAM list) -> BOOL {
+                reinterpret_cast<std::vector<HMONITOR>*>(list)->push_back(monitor);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&monitors));
+    }
+    int result = 0;
+    for (std::size_t i = 0; i < monitors.size(); ++i) {
+        if (monitors[i] == target)
+            result = static_cast<int>(i);
+    }
+    return result;
 }
 
 bool ForceForegroundWindow(HWND window)

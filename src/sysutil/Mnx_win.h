@@ -24,6 +24,8 @@ std::u16string GetWindowProgramPath(HWND window);
 std::u16string OwnProgramFolder();
 
 bool IsWindowsXPFamily();
+// The place, in the platform's list of monitors, of the monitor nearest to the window.
+int GetWindowMonitorIndex(HWND window);
 bool ForceForegroundWindow(HWND window);
 
 std::u16string GetStartButtonText();

@@ -21,3 +21,6 @@ inline std::u16string U16(const std::wstring& text)
 {
     return std::u16string(text.begin(), text.end());
 }
+
+// One character in upper case, by the platform's rules (CharUpperW of a single unit).
+wchar_t UpperUnit(wchar_t c);

@@ -11,6 +11,7 @@ void ListCases();
 } // namespace e2e
 
 int Measure(const std::wstring& program, int seconds);
+int ShowPage(int page);
 
 namespace {
 
@@ -57,6 +58,8 @@ int wmain(int argc, wchar_t** argv)
         return KeepAlive();
     if (command == L"measure" && argc > 3)
         return Measure(WindowsPath(argv[2]), _wtoi(argv[3]));
+    if (command == L"show-page" && argc > 2)
+        return ShowPage(_wtoi(argv[2]));
     if (command == L"stamped-title")
         return PrintStampedTitle();
     if (command == L"list") {
@@ -67,6 +70,6 @@ int wmain(int argc, wchar_t** argv)
         DuvProcess::DefaultPath = WindowsPath(argv[3]);
         return e2e::RunCase(e2e::Utf8(argv[2]));
     }
-    e2e::Log("usage: DuvE2E.exe run CASE DUV.EXE | list | keepalive | stamped-title | measure PROGRAM SECONDS");
+    e2e::Log("usage: DuvE2E.exe run CASE DUV.EXE | list | keepalive | stamped-title | measure PROGRAM SECONDS | show-page N");
     return 2;
 }

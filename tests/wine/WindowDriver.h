@@ -1,0 +1,30 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+// Working the settings window of the running Duv.exe from outside, as a user would.
+
+// Sends "/Show" as a second start does; true once the window is visible.
+bool OpenSettingsWindow(HWND form);
+// Sends a WM_COPYDATA of any bytes, with any stated size.
+void SendCopyData(HWND form, const void* data, DWORD byteCount);
+
+// A control of the window, found by its identifier among all its descendants.
+HWND FindControl(HWND form, int id);
+std::wstring ControlText(HWND control);
+bool IsChecked(HWND control);
+// Presses a button or check box as a click does.
+void Click(HWND control);
+// Chooses a row of a list box and tells its window, as a click does.
+void SelectListRow(HWND list, int row);
+// Alt and a key, typed into the foreground window.
+void PressAltKey(HWND window, wchar_t key);
+// Sets an edit box's text as typing would, which tells its window of the change.
+void TypeText(HWND edit, const std::wstring& text);
+
+// A message box captioned "Duv" of the program, once it is up.
+HWND WaitForMessageBox(DWORD processId, DWORD timeoutMs);
+std::wstring MessageBoxText(HWND box);
+// Answers it with the button of that identifier (IDOK, IDYES, IDNO).
+void Answer(HWND box, int button);
