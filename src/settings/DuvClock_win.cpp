@@ -78,17 +78,11 @@ void TDuvMainForm::LoadSettings()
     ShowOptions(loaded);
 }
 
-// A save that fails tells why and opens the window again with the edits in it; the
-// file on disk stays as it was.
+// A save that fails says why; the file on disk stays as it was.
 bool TDuvMainForm::SaveSettings()
 {
     const WriteResult result = SettingsFile::SaveSettings(files_, DecodeAnsi, SettingsPath(), ReadControls());
-    if (result.Ok())
-        return true;
-    dialogs_.ShowError(std::u16string(SettingsRules::kSaveFailed) + u"\r\n" + ErrorText(result.error));
-    FormShow(false);
-    shown_ = true;
-    ShowWindow(hwnd_, SW_SHOW);
-    ForceForegroundWindow(hwnd_);
-    return false;
+    if (!result.Ok())
+        dialogs_.ShowError(std::u16string(SettingsRules::kSaveFailed) + u"\r\n" + ErrorText(result.error));
+    return result.Ok();
 }

@@ -76,7 +76,7 @@ void TDuvMainForm::FormCreate()
 void TDuvMainForm::ShowSettings()
 {
     if (!shown_) {
-        FormShow(true);
+        FormShow();
         if (!everShown_) {
             RECT work{};
             SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -95,12 +95,11 @@ void TDuvMainForm::ShowSettings()
     ForceForegroundWindow(hwnd_);
 }
 
-void TDuvMainForm::FormShow(bool reload)
+void TDuvMainForm::FormShow()
 {
     ShowWindow(application_.Handle(), SW_HIDE);
     AddTaskBarTab(hwnd_);
-    if (reload)
-        LoadSettings();
+    LoadSettings();
     RewriteFormatExamples();
     launchPage_.ApplyShownState(!GetQelExePath().empty());
     ShowLaunchPage();
@@ -141,13 +140,15 @@ void TDuvMainForm::FormDestroy()
     ReleaseTaskBarList();
 }
 
+// The file is written before the window goes, so that a failure is told while the
+// window, with its edits, is still open and the clock still stands.
 void TDuvMainForm::BtnOKClick()
 {
     if (launchPage_.HasPendingEntry() && !launchPage_.ConfirmLosingPending(LaunchPage::kEditQuestion))
         return;
-    HideSettings();
     if (!SaveSettings())
         return;
+    HideSettings();
     LoadSettings();
     SetText(IDC_EDITQEL, u"");
 }

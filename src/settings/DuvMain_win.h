@@ -53,7 +53,7 @@ private:
     // Window lifecycle (DuvMain_win.cpp).
     void FormCreate();
     void ShowSettings();
-    void FormShow(bool reload);
+    void FormShow();
     void HideSettings();
     void FormHide();
     bool FormCloseQuery();

@@ -20,9 +20,6 @@ constexpr const char16_t* kDisable = u"Disable";
 constexpr const char16_t* kWave = u"Wave";
 constexpr const char16_t* kQel = u"Qel";
 
-// Windows error codes, for failures found before the platform is asked.
-constexpr unsigned long kErrorReadFault = 30;
-
 using IniValues::BoolText;
 using IniValues::IntegerText;
 using IniValues::ReadBool;
@@ -183,7 +180,7 @@ LoadResult LoadSettings(FileSystem& files, const AnsiDecoder& ansi, const std::u
         LoadInto(IniDocument(), options, files);
         return LoadResult::NoFile;
     }
-    const std::optional<std::string> bytes = files.ReadAll(path);
+    const std::optional<std::string> bytes = files.ReadAll(path, nullptr);
     if (!bytes)
         return LoadResult::Unreadable;
     LoadInto(ReadDocument(*bytes, ansi), options, files);
@@ -195,9 +192,10 @@ WriteResult SaveSettings(FileSystem& files, const AnsiDecoder& ansi, const std::
 {
     IniDocument ini;
     if (files.FileExists(path)) {
-        const std::optional<std::string> bytes = files.ReadAll(path);
+        unsigned long error = 0;
+        const std::optional<std::string> bytes = files.ReadAll(path, &error);
         if (!bytes)
-            return {kErrorReadFault};
+            return {error};
         ini = ReadDocument(*bytes, ansi);
     }
     StoreInto(options, ini);
@@ -209,7 +207,7 @@ std::u16string ReadQelLastDir(FileSystem& files, const AnsiDecoder& ansi, const 
     std::u16string lastDir;
     const std::u16string path = dataFolder + kQelFileName;
     if (SafeFileExists(files, path)) {
-        if (const std::optional<std::string> bytes = files.ReadAll(path))
+        if (const std::optional<std::string> bytes = files.ReadAll(path, nullptr))
             lastDir = ReadDocument(*bytes, ansi).Get(u"File", u"LastDir").value_or(u"");
     }
     if (!SafeDirectoryExists(files, lastDir))

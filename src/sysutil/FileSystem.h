@@ -24,7 +24,8 @@ public:
     virtual bool CreateFolder(const std::u16string& path) = 0;
     // The folder's path without a trailing backslash; empty when unknown.
     virtual std::u16string SpecialFolder(TSpecialFolder kind) = 0;
-    virtual std::optional<std::string> ReadAll(const std::u16string& path) = 0;
+    // Nothing, and the platform's error code when asked for, if the file cannot be read.
+    virtual std::optional<std::string> ReadAll(const std::u16string& path, unsigned long* error) = 0;
     // Replaces the file as a whole: a failure at any point leaves the previous file as it was.
     virtual WriteResult ReplaceWhole(const std::u16string& path, const std::string& bytes) = 0;
 };

@@ -111,18 +111,24 @@ std::u16string Win32FileSystem::SpecialFolder(TSpecialFolder kind)
     return U16(buffer);
 }
 
-std::optional<std::string> Win32FileSystem::ReadAll(const std::u16string& path)
+std::optional<std::string> Win32FileSystem::ReadAll(const std::u16string& path, unsigned long* error)
 {
+    const auto failed = [&](DWORD code) -> std::optional<std::string> {
+        if (error)
+            *error = code;
+        return std::nullopt;
+    };
     FileHandle file(CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size{};
-    if (!file.Valid() || !GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0 ||
-        static_cast<unsigned long long>(size.QuadPart) > kMaxReadBytes)
-        return std::nullopt;
+    if (!file.Valid() || !GetFileSizeEx(file.Get(), &size))
+        return failed(GetLastError());
+    if (size.QuadPart < 0 || static_cast<unsigned long long>(size.QuadPart) > kMaxReadBytes)
+        return failed(ERROR_FILE_TOO_LARGE);
     std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
     DWORD read = 0;
     if (!bytes.empty() && !ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
-        return std::nullopt;
+        return failed(GetLastError());
     bytes.resize(read);
     return bytes;
 }

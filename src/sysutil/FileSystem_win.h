@@ -10,7 +10,7 @@ public:
     std::optional<std::u16string> StoredName(const std::u16string& path) override;
     bool CreateFolder(const std::u16string& path) override;
     std::u16string SpecialFolder(TSpecialFolder kind) override;
-    std::optional<std::string> ReadAll(const std::u16string& path) override;
+    std::optional<std::string> ReadAll(const std::u16string& path, unsigned long* error) override;
     WriteResult ReplaceWhole(const std::u16string& path, const std::string& bytes) override;
 };
 

@@ -20,6 +20,8 @@ public:
     void SetSpecialFolder(TSpecialFolder kind, const std::u16string& path) { special_[kind] = path; }
     void SetCurrentFolder(const std::u16string& folder) { currentFolder_ = folder; }
     void FailWrites(unsigned long error) { writeError_ = error; }
+    // Another program holds the file open without sharing it.
+    void Lock(const std::u16string& path) { locked_.insert(Key(path)); }
     const std::string& Contents(const std::u16string& path) { return files_.at(Key(path)); }
 
     std::vector<char16_t> driveQueries;
@@ -59,11 +61,14 @@ public:
         const auto it = special_.find(kind);
         return it == special_.end() ? std::u16string() : it->second;
     }
-    std::optional<std::string> ReadAll(const std::u16string& path) override
+    std::optional<std::string> ReadAll(const std::u16string& path, unsigned long* error) override
     {
         const auto it = files_.find(Key(path));
-        if (it == files_.end())
+        if (it == files_.end() || locked_.count(Key(path)) != 0) {
+            if (error)
+                *error = it == files_.end() ? 2 : 32;
             return std::nullopt;
+        }
         return it->second;
     }
     WriteResult ReplaceWhole(const std::u16string& path, const std::string& bytes) override
@@ -83,6 +88,7 @@ private:
 
     std::map<std::u16string, std::string> files_;
     std::set<std::u16string> folders_;
+    std::set<std::u16string> locked_;
     std::map<std::u16string, std::u16string> storedNames_;
     std::map<char16_t, bool> readyDrives_;
     std::map<TSpecialFolder, std::u16string> special_;

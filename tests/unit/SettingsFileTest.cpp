@@ -233,6 +233,15 @@ TEST_F(SettingsFileTest, FailedWriteIsReportedAndUnreadableFileIsNotOverwritten)
     files.FailWrites(5);
     EXPECT_EQ(SaveSettings(files, FakeAnsi, kIni, Options()).error, 5u);
     EXPECT_FALSE(files.FileExists(kIni));
+    files.FailWrites(0);
+    files.AddFile(kIni, "[Disp]\r\nDate=4\r\n");
+    files.Lock(kIni);
+    EXPECT_EQ(SaveSettings(files, FakeAnsi, kIni, Options()).error, 32u);
+    Options options;
+    options.Date = 2;
+    EXPECT_EQ(LoadSettings(files, FakeAnsi, kIni, options), LoadResult::Unreadable);
+    EXPECT_EQ(options.Date, 2) << "an unreadable file changes nothing";
+    EXPECT_EQ(files.Contents(kIni), "[Disp]\r\nDate=4\r\n");
 }
 
 TEST_F(SettingsFileTest, GarbageLoadsQuietly)
