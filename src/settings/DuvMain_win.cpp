@@ -35,6 +35,9 @@ TDuvMainForm::~TDuvMainForm()
 {
     if (hwnd_)
         DestroyWindow(hwnd_);
+    TrayIcon.reset();
+    if (ImageListBell)
+        ImageList_Destroy(ImageListBell);
     DeleteObject(font_);
     DeleteObject(numberFont_);
     DeleteObject(windowBrush_);
@@ -50,14 +53,18 @@ bool TDuvMainForm::Create()
     dialogs_.SetOwner(hwnd_);
     application_.SetMainForm(hwnd_);
     CreateControls();
+    CreateTrayIcon();
     FormCreate();
     created_ = true;
+    if (showRequested_)
+        ShowSettings();
     return true;
 }
 
 void TDuvMainForm::FormCreate()
 {
     MLastDir = SettingsFile::ReadQelLastDir(files_, DecodeAnsi, DataFolder);
+    TrayIcon->SetIcon(applicationIcon_);
     application_.TrimWindowMenu();
     EnableMenuItem(GetSystemMenu(hwnd_, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_DISABLED | MF_GRAYED);
     DrawMenuBar(hwnd_);
@@ -69,6 +76,7 @@ void TDuvMainForm::FormCreate()
     for (int i = 0; i < 7; ++i)
         FCHKDay[static_cast<std::size_t>(i)] = Control(IDC_CHKDAY0 + i);
     LoadSettings();
+    TrayIcon->SetIconVisible(Checked(IDC_CHKTRAY));
     SelectPage(0);
     SetTimerDataEnabled(true);
 }
@@ -137,6 +145,7 @@ bool TDuvMainForm::FormCloseQuery()
 void TDuvMainForm::FormDestroy()
 {
     EndClock();
+    TrayIcon.reset();
     ReleaseTaskBarList();
 }
 
@@ -200,8 +209,16 @@ void TDuvMainForm::OnCopyData(const COPYDATASTRUCT* data)
 {
     if (!data || CopyDataText(data->lpData, data->cbData) != kShowRequestText)
         return;
-    // A request that arrives while the tick waits for a worker is served after the tick.
-    if (inTick_)
+    RequestShow();
+}
+
+// A request that arrives while the window is still being made, or while the tick
+// waits for a worker, is served once that is over.
+void TDuvMainForm::RequestShow()
+{
+    if (!created_)
+        showRequested_ = true;
+    else if (inTick_)
         PostMessageW(hwnd_, kShowRequestMessage, 0, 0);
     else
         ShowSettings();
@@ -230,7 +247,7 @@ LRESULT TDuvMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
         return 0;
     case kShowRequestMessage:
-        ShowSettings();
+        RequestShow();
         return 0;
     case WM_DPICHANGED:
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
@@ -272,6 +289,7 @@ LRESULT TDuvMainForm::OnCommand(int id, int code, HWND)
     case IDC_BTNOK: BtnOKClick(); break;
     case IDC_BTNCANCEL: BtnCancelClick(); break;
     case IDC_BTNCLOSE: SendMessageW(hwnd_, WM_CLOSE, 0, 0); break;
+    case IDC_CHKTRAY: CHKTrayClick(); break;
     case IDC_CHKCAPLENGTH: CHKCapLengthClick(); break;
     case IDC_START0:
     case IDC_START1:

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <array>
+#include <memory>
 #include <string>
 
 #include "clock/CaptionStamper.h"
@@ -15,6 +16,7 @@
 #include "settings/FormLayout_win.h"
 #include "settings/Options.h"
 #include "settings/TabSheet_win.h"
+#include "shell/CoolTrayIcon_win.h"
 #include "shell/TrayIconView.h"
 #include "sysutil/Dialogs_win.h"
 #include "sysutil/FileSystem_win.h"
@@ -53,6 +55,7 @@ private:
     // Window lifecycle (DuvMain_win.cpp).
     void FormCreate();
     void ShowSettings();
+    void RequestShow();
     void FormShow();
     void HideSettings();
     void FormHide();
@@ -122,11 +125,18 @@ private:
     void BtnQelFileEditClick();
     std::u16string GetQelExePath();
 
+    // The notification-area icon (TrayIconUse_win.cpp).
+    void CreateTrayIcon();
+    void TrayIconDblClick();
+    void TrayIconMouseDown(TrayButton button);
+    void CHKTrayClick();
+    void SetButtonPictures();
+
     // TrayIconView
-    const std::u16string& Hint() const override { return hint_; }
-    void SetHint(const std::u16string& hint) override { hint_ = hint; }
-    void SetCycleIcons(bool) override {}
-    void ShowApplicationIcon() override {}
+    const std::u16string& Hint() const override { return TrayIcon->Hint(); }
+    void SetHint(const std::u16string& hint) override { TrayIcon->SetHint(hint); }
+    void SetCycleIcons(bool cycle) override { TrayIcon->SetCycleIcons(cycle); }
+    void ShowApplicationIcon() override { TrayIcon->SetIcon(applicationIcon_); }
 
     ApplicationWindow& application_;
     Win32WindowSystem windows_;
@@ -142,7 +152,10 @@ private:
     CaptionStamper stamper_;
     ClockTick tick_;
     LaunchPage launchPage_;
-    std::u16string hint_ = u"Duv";
+    std::unique_ptr<TCoolTrayIcon> TrayIcon;
+    HIMAGELIST ImageListBell = nullptr;
+    HICON ImageStop = nullptr;
+    HICON applicationIcon_ = nullptr;
 
     std::array<TabSheet, FormLayout::kPageCount> sheets_;
     std::array<HWND, 700> controls_{};
@@ -152,6 +165,7 @@ private:
     HBRUSH windowBrush_ = nullptr;
     UINT dpi_ = 96;
     bool created_ = false;
+    bool showRequested_ = false; // a show request came while the window was being made
     bool shown_ = false;      // the window is in its shown state
     bool everShown_ = false;  // centred on the screen the first time only
     bool inTick_ = false;

@@ -30,6 +30,8 @@ void ApplicationWindow::TrimWindowMenu()
 
 LRESULT ApplicationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    for (const auto& hook : hooks_)
+        hook.second(message, wParam, lParam);
     switch (message) {
     case WM_SYSCOMMAND:
         // Restoring the program restores its settings window, which then stands for it.

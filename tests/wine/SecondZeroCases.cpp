@@ -4,6 +4,7 @@
 #include "Profile.h"
 #include "StampText.h"
 #include "TestWindow.h"
+#include "TrayArea.h"
 
 namespace {
 
@@ -102,6 +103,11 @@ E2E_CASE(AlarmBlinksTheTitleAtItsMinute)
     CHECK(window.Foreground());
     DuvProcess duv;
     CHECK(e2e::WaitUntil([&] { return HasStamp(window.Title()); }, 10000));
+    WaitPast(at, 0);
+    // The bell swings in the notification area while the title blinks, and the clock comes back after.
+    CHECK_MSG(e2e::WaitUntil([] { return ReadTrayColours().gold > 10; }, 3000, 50), "no bell");
+    CHECK_MSG(e2e::WaitUntil([] { return ReadTrayColours().gold == 0 && ReadTrayColours().blue > 10; }, 8000, 100),
+              "the bell stayed");
     WaitPast(at, 6);
     int blanks = 0;
     for (const TestWindow::TitleEvent& event : window.History()) {

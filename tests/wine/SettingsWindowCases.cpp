@@ -235,3 +235,18 @@ E2E_CASE(FailedSaveIsReportedAndTheEditsStay)
     CHECK(IsChecked(duv.Control(IDC_CHKDIALOG)));
     CHECK(IniBytes() == before);
 }
+
+// A second start in the first moment of the first one: the window opens once the
+// program is ready, with its clock standing.
+E2E_CASE(ShowRequestDuringStartUpIsServedOnceReady)
+{
+    FreshStart();
+    DuvProcess first;
+    HWND form = nullptr;
+    CHECK(e2e::WaitUntil([&] { return (form = FindWindowW(L"TDuvMainForm", nullptr)) != nullptr; }, 10000, 2));
+    const wchar_t show[] = L"/Show\0";
+    SendCopyData(form, show, 14);
+    CHECK(e2e::WaitUntil([&] { return IsWindowVisible(form) != FALSE; }, 5000));
+    Sleep(2500);
+    CHECK_TEXT(ControlText(form), L"Duv");
+}

@@ -1,0 +1,300 @@
+#include "shell/CoolTrayIcon_win.h"
+
+#include <shlwapi.h>
+
+#include <algorithm>
+#include <map>
+
+#include "shell/ApplicationWindow_win.h"
+
+namespace {
+
+constexpr UINT kCallbackMessage = WM_USER + 1024; // 2048
+constexpr int kAddRetries = 60;                   // once a second for a minute
+
+#ifndef NOTIFYICONDATAW_V2_SIZE
+#define NOTIFYICONDATAW_V2_SIZE FIELD_OFFSET(NOTIFYICONDATAW, guidItem)
+#endif
+
+// "TaskbarCreated", registered once for the process where the common controls are
+// 4.71 or later; 0 where the icon is never added again by itself.
+UINT TaskbarCreatedMessage()
+{
+    static const UINT message = [] {
+        using DllGetVersionFn = HRESULT(CALLBACK*)(DLLVERSIONINFO*);
+        const HMODULE comctl = GetModuleHandleW(L"comctl32.dll");
+        const auto getVersion = comctl ? reinterpret_cast<DllGetVersionFn>(
+                                             reinterpret_cast<void*>(GetProcAddress(comctl, "DllGetVersion")))
+                                       : nullptr;
+        DLLVERSIONINFO version{};
+        version.cbSize = sizeof(version);
+        if (!getVersion || FAILED(getVersion(&version)) ||
+            (version.dwMajorVersion << 16 | version.dwMinorVersion) < ((4u << 16) | 71u))
+            return 0u;
+        return RegisterWindowMessageW(L"TaskbarCreated");
+    }();
+    return message;
+}
+
+// An elevated program still hears the shell's broadcast from a normal one.
+void AllowTaskbarCreated(HWND window)
+{
+    using ChangeFilterFn = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+    const auto changeFilter = reinterpret_cast<ChangeFilterFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "ChangeWindowMessageFilterEx")));
+    if (changeFilter && TaskbarCreatedMessage())
+        changeFilter(window, TaskbarCreatedMessage(), 1 /* MSGFLT_ALLOW */, nullptr);
+}
+
+// The hidden window that receives the shell's callbacks for every icon.
+class TTrayIconHandler {
+public:
+    static TTrayIconHandler& Instance()
+    {
+        static TTrayIconHandler handler;
+        return handler;
+    }
+    UINT Add(TCoolTrayIcon* icon)
+    {
+        if (RefCount++ == 0)
+            Create();
+        const UINT id = nextId_++;
+        icons_[id] = icon;
+        return id;
+    }
+    void Remove(UINT id)
+    {
+        icons_.erase(id);
+        if (--RefCount == 0 && FHandle) {
+            DestroyWindow(FHandle);
+            FHandle = nullptr;
+        }
+    }
+    HWND Handle() const { return FHandle; }
+
+private:
+    static LRESULT CALLBACK HandleIconMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        switch (message) {
+        case kCallbackMessage: {
+            const auto& icons = Instance().icons_;
+            const auto it = icons.find(static_cast<UINT>(wParam));
+            if (it != icons.end())
+                it->second->HandleCallback(static_cast<unsigned>(lParam));
+            return 0;
+        }
+        // It cannot be closed from outside, and agrees to the session's end.
+        case WM_CLOSE:
+        case WM_QUERYENDSESSION:
+        case WM_ENDSESSION:
+        case WM_QUIT:
+            return 1;
+        default:
+            return DefWindowProcW(hwnd, message, wParam, lParam);
+        }
+    }
+    void Create()
+    {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = HandleIconMessage;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"TTrayIconHandler";
+        RegisterClassW(&wc);
+        FHandle = CreateWindowExW(WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                  wc.hInstance, nullptr);
+    }
+
+    int RefCount = 0;
+    HWND FHandle = nullptr;
+    UINT nextId_ = 1;
+    std::map<UINT, TCoolTrayIcon*> icons_;
+};
+
+TrayPointer ReadPointer()
+{
+    TrayPointer pointer;
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    pointer.x = cursor.x;
+    pointer.y = cursor.y;
+    pointer.shift = ((GetAsyncKeyState(VK_SHIFT) & 0x8000) ? TrayPointer::ssShift : 0u) |
+                    ((GetAsyncKeyState(VK_MENU) & 0x8000) ? TrayPointer::ssAlt : 0u) |
+                    ((GetAsyncKeyState(VK_CONTROL) & 0x8000) ? TrayPointer::ssCtrl : 0u);
+    return pointer;
+}
+
+} // namespace
+
+TCoolTrayIcon::TCoolTrayIcon(ApplicationWindow& application, HWND owner)
+    : application_(application), owner_(owner), FIconID(TTrayIconHandler::Instance().Add(this)),
+      cycleTimer_(1000, [this] { CycleStep(); }), clickTimer_(1000, [this] { clicks_.ClickTimerExpired(); }),
+      retryTimer_(1000, [this] { RetryAdd(); }), clicks_(*this, [] { return GetDoubleClickTime(); }, ReadPointer)
+{
+    IconData.cbSize = NOTIFYICONDATAW_V2_SIZE;
+    IconData.hWnd = TTrayIconHandler::Instance().Handle();
+    IconData.uID = FIconID;
+    IconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    IconData.uCallbackMessage = kCallbackMessage;
+    application_.AddMessageHook(this, [this](UINT message, WPARAM, LPARAM) {
+        if (message != 0 && message == TaskbarCreatedMessage())
+            TaskbarCreated();
+    });
+    AllowTaskbarCreated(application_.Handle());
+    if (owner_)
+        SetWindowSubclass(owner_, OwnerProc, FIconID, reinterpret_cast<DWORD_PTR>(this));
+}
+
+TCoolTrayIcon::~TCoolTrayIcon()
+{
+    SetIconVisible(false);
+    application_.RemoveMessageHook(this);
+    if (owner_)
+        RemoveWindowSubclass(owner_, OwnerProc, FIconID);
+    if (FIcon)
+        DestroyIcon(FIcon);
+    TTrayIconHandler::Instance().Remove(FIconID);
+}
+
+bool TCoolTrayIcon::Send(DWORD message)
+{
+    IconData.hIcon = FIcon;
+    const std::u16string tip = TrayTipText(FHint, FShowHint);
+    std::fill(std::begin(IconData.szTip), std::end(IconData.szTip), L'\0');
+    std::copy(tip.begin(), tip.end(), IconData.szTip);
+    return Shell_NotifyIconW(message, &IconData) != FALSE;
+}
+
+// A shell that is not ready yet, at log-on, is asked again once a second for a while.
+bool TCoolTrayIcon::Add()
+{
+    if (Send(NIM_ADD)) {
+        retryTimer_.SetEnabled(false);
+        return true;
+    }
+    if (!retryTimer_.Enabled()) {
+        retriesLeft_ = kAddRetries;
+        retryTimer_.SetEnabled(true);
+    }
+    return false;
+}
+
+void TCoolTrayIcon::RetryAdd()
+{
+    if (!FIconVisible || --retriesLeft_ < 0) {
+        retryTimer_.SetEnabled(false);
+        return;
+    }
+    Add();
+}
+
+void TCoolTrayIcon::TaskbarCreated()
+{
+    retryTimer_.SetEnabled(false);
+    if (FIconVisible)
+        Add();
+}
+
+void TCoolTrayIcon::SetIcon(HICON icon)
+{
+    if (FIcon)
+        DestroyIcon(FIcon);
+    FIcon = icon ? CopyIcon(icon) : nullptr;
+    Modify();
+}
+
+void TCoolTrayIcon::SetHint(const std::u16string& hint)
+{
+    FHint = hint;
+    Modify();
+}
+
+void TCoolTrayIcon::SetShowHint(bool showHint)
+{
+    FShowHint = showHint;
+    Modify();
+}
+
+void TCoolTrayIcon::SetIconVisible(bool visible)
+{
+    FIconVisible = visible;
+    if (visible) {
+        Add();
+    } else {
+        retryTimer_.SetEnabled(false);
+        Send(NIM_DELETE);
+    }
+}
+
+void TCoolTrayIcon::SetIconList(HIMAGELIST list)
+{
+    FIconList = list;
+    cycle_.SetCount(list ? ImageList_GetImageCount(list) : 0);
+    SetIconIndex(0);
+}
+
+void TCoolTrayIcon::CopyFrame(int index)
+{
+    if (!FIconList)
+        return;
+    const HICON frame = ImageList_GetIcon(FIconList, index, ILD_NORMAL);
+    if (FIcon)
+        DestroyIcon(FIcon);
+    FIcon = frame;
+}
+
+void TCoolTrayIcon::SetIconIndex(int index)
+{
+    cycle_.SetIndex(index);
+    CopyFrame(cycle_.Index());
+    Modify();
+}
+
+void TCoolTrayIcon::SetCycleIcons(bool cycle)
+{
+    FCycleIcons = cycle;
+    if (cycle) {
+        SetIconIndex(0);
+        cycleTimer_.SetInterval(FCycleInterval);
+        cycleTimer_.SetEnabled(true);
+    } else {
+        cycleTimer_.SetEnabled(false);
+    }
+}
+
+void TCoolTrayIcon::SetCycleInterval(unsigned interval)
+{
+    if (interval == FCycleInterval)
+        return;
+    FCycleInterval = interval;
+    SetCycleIcons(FCycleIcons);
+}
+
+void TCoolTrayIcon::CycleStep()
+{
+    if (FIconList)
+        CopyFrame(cycle_.Index());
+    SetIconIndex(cycle_.Index() < cycle_.Count() - 1 ? cycle_.Index() + 1 : 0);
+}
+
+void TCoolTrayIcon::Start(unsigned milliseconds)
+{
+    clickTimer_.SetInterval(milliseconds);
+    clickTimer_.SetEnabled(true);
+}
+
+void TCoolTrayIcon::Stop()
+{
+    clickTimer_.SetEnabled(false);
+}
+
+// Shown by a direct call, the owner comes to the foreground after the application.
+LRESULT CALLBACK TCoolTrayIcon::OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                          DWORD_PTR self)
+{
+    if (message == WM_SHOWWINDOW && wParam == 1 && lParam == 0) {
+        auto* icon = reinterpret_cast<TCoolTrayIcon*>(self);
+        SetForegroundWindow(icon->application_.Handle());
+        SetForegroundWindow(hwnd);
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
