@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "clock/ClockTexts.h"
+#include "controls/MnNumEdit_win.h"
 #include "sysutil/WideText_win.h"
 
 namespace {
@@ -29,9 +30,8 @@ ClassAndStyle ClassOf(Kind kind)
     case Kind::Group: return {L"BUTTON", BS_GROUPBOX | WS_GROUP, 0};
     case Kind::Label: return {L"STATIC", SS_LEFT | WS_GROUP, 0};
     case Kind::Edit: return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, WS_EX_CLIENTEDGE};
-    case Kind::NumberBox: return {L"EDIT", ES_RIGHT | ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, WS_EX_CLIENTEDGE};
-    case Kind::ReadOnlyNumber:
-        return {L"EDIT", ES_RIGHT | ES_READONLY | WS_TABSTOP | WS_GROUP, WS_EX_CLIENTEDGE};
+    case Kind::NumberBox:
+    case Kind::ReadOnlyNumber: return {TMnNumEdit::kClassName, WS_TABSTOP | WS_GROUP, WS_EX_CLIENTEDGE};
     case Kind::DropDown: return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP, 0};
     case Kind::ListBox:
         return {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | WS_GROUP, WS_EX_CLIENTEDGE};
@@ -95,6 +95,26 @@ bool IsNumberBox(Kind kind)
     return kind == Kind::NumberBox || kind == Kind::ReadOnlyNumber;
 }
 
+// The stored properties of the window's number boxes: the length box takes up to three
+// integer digits; the displays beside the up-down buttons take no typing at all.
+void ConfigureNumberBox(HWND window, Kind kind)
+{
+    TMnNumEdit* box = TMnNumEdit::FromHandle(window);
+    if (!box)
+        return;
+    box->SetAutoSize(false);
+    box->Model().SetComma(false);
+    if (kind == Kind::NumberBox) {
+        box->Model().SetIntegerLength(3);
+    } else {
+        box->SetColor(GetSysColor(COLOR_BTNFACE));
+        box->Model().SetErrorBeep(false);
+        box->Model().SetIntegerLength(2);
+        box->Model().SetReadOnly(true);
+    }
+    box->Model().SetText(u"0");
+}
+
 } // namespace
 
 int TDuvMainForm::Scale(int pixels) const
@@ -110,6 +130,7 @@ HWND TDuvMainForm::Control(int id) const
 void TDuvMainForm::CreateControls()
 {
     dpi_ = DpiOf(hwnd_);
+    TMnNumEdit::RegisterWindowClass();
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     // The pages are children of the tab control, as a page control holds its sheets.
     const HWND tabs = CreateWindowExW(WS_EX_CONTROLPARENT, WC_TABCONTROLW, L"",
@@ -134,6 +155,8 @@ void TDuvMainForm::CreateControls()
         controls_[static_cast<std::size_t>(spec.id)] =
             CreateWindowExW(kind.exStyle, kind.className, spec.text, WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0,
                             parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+        if (IsNumberBox(spec.kind))
+            ConfigureNumberBox(Control(spec.id), spec.kind);
     }
     for (const UpDownRange& range : kUpDowns) {
         SendMessageW(Control(range.id), UDM_SETRANGE32, static_cast<WPARAM>(range.low), range.high);
