@@ -2,7 +2,8 @@
 # Installs the Debian packages that building and testing Duv need, when they are missing.
 set -euo pipefail
 packages=(
-  cmake make g++ libgtest-dev libgmock-dev           # native core and unit tests
+  cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev # native core, unit tests, benchmarks
+  clang libclang-rt-14-dev                           # sanitizers and libFuzzer
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 # Duv.exe
   wine wine64 xvfb xauth x11-utils imagemagick         # Wine, a display, screenshots
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-wine # Japanese text, caption buttons

@@ -6,6 +6,8 @@ namespace e2e {
 
 namespace {
 
+int caseArgument = 0;
+
 std::map<std::string, CaseFunction>& Cases()
 {
     static std::map<std::string, CaseFunction> cases;
@@ -73,6 +75,16 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD po
             return false;
         Sleep(pollMs);
     }
+}
+
+void SetCaseArgument(int value)
+{
+    caseArgument = value;
+}
+
+int CaseArgument(int defaultValue)
+{
+    return caseArgument > 0 ? caseArgument : defaultValue;
 }
 
 int RunCase(const std::string& name)

@@ -32,6 +32,10 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD po
 // Milliseconds since an arbitrary start, for measuring waits.
 double NowMs();
 
+// A number a case may be given on the command line (rounds, minutes), or its default.
+void SetCaseArgument(int value);
+int CaseArgument(int defaultValue);
+
 } // namespace e2e
 
 #define E2E_CASE(name)                                          \

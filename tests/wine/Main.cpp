@@ -26,11 +26,14 @@ std::wstring WindowsPath(std::wstring path)
     return path;
 }
 
-// Holds the session's desktop open between cases, once its taskbar is there.
-int KeepAlive()
+// Holds the session's desktop open between cases, once it is there with its taskbar
+// (a plain desktop has none).
+int KeepAlive(bool withShell)
 {
-    e2e::WaitUntil([] { return FindWindowW(L"Shell_TrayWnd", nullptr) != nullptr; }, 60000, 100);
-    e2e::Log("ready");
+    const HWND window = CreateWindowW(L"STATIC", L"DuvE2E keeper", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    if (withShell)
+        e2e::WaitUntil([] { return FindWindowW(L"Shell_TrayWnd", nullptr) != nullptr; }, 60000, 100);
+    e2e::Log(window ? "ready" : "no desktop");
     Sleep(INFINITE);
     return 0;
 }
@@ -55,7 +58,7 @@ int wmain(int argc, wchar_t** argv)
 {
     const std::wstring command = argc > 1 ? argv[1] : L"";
     if (command == L"keepalive")
-        return KeepAlive();
+        return KeepAlive(argc < 3 || std::wstring(argv[2]) != L"plain");
     if (command == L"measure" && argc > 3)
         return Measure(WindowsPath(argv[2]), _wtoi(argv[3]));
     if (command == L"show-page" && argc > 2)
@@ -68,8 +71,10 @@ int wmain(int argc, wchar_t** argv)
     }
     if (command == L"run" && argc > 3) {
         DuvProcess::DefaultPath = WindowsPath(argv[3]);
+        if (argc > 4)
+            e2e::SetCaseArgument(_wtoi(argv[4]));
         return e2e::RunCase(e2e::Utf8(argv[2]));
     }
-    e2e::Log("usage: DuvE2E.exe run CASE DUV.EXE | list | keepalive | stamped-title | measure PROGRAM SECONDS | show-page N");
+    e2e::Log("usage: DuvE2E.exe run CASE DUV.EXE [NUMBER] | list | keepalive | stamped-title | measure PROGRAM SECONDS | show-page N");
     return 2;
 }

@@ -114,7 +114,8 @@ E2E_CASE(CancelThrowsTheEditAwayAndOkKeepsIt)
     Click(duv.Control(IDC_BTNCANCEL));
     CHECK(duv.Hidden());
     CHECK(IniBytes() == before);
-    CHECK(!IsChecked(duv.Control(IDC_CHKCAPEXE)));
+    // The file is read again once the window is hidden.
+    CHECK(e2e::WaitUntil([&] { return !IsChecked(duv.Control(IDC_CHKCAPEXE)); }, 3000));
 
     duv.Open();
     Click(duv.Control(IDC_CHKCAPEXE));

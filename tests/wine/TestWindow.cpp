@@ -7,6 +7,8 @@ namespace {
 constexpr const wchar_t* kWindowClass = L"DuvE2EWindow";
 constexpr UINT kHangMessage = WM_APP + 1;
 constexpr UINT kOwnTitleMessage = WM_APP + 2;
+constexpr UINT kRetitleMessage = WM_APP + 3;
+constexpr UINT_PTR kRetitleTimer = 7;
 
 TestWindow* Owner(HWND hwnd)
 {
@@ -90,6 +92,16 @@ LRESULT CALLBACK TestWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
     case kHangMessage:
         Sleep(static_cast<DWORD>(wParam));
         return 0;
+    case kRetitleMessage:
+        SetTimer(hwnd, kRetitleTimer, static_cast<UINT>(wParam), nullptr);
+        return 0;
+    case WM_TIMER:
+        if (wParam == kRetitleTimer) {
+            static unsigned counter = 0;
+            const std::wstring title = L"E2E Busy " + std::to_wstring(++counter);
+            SetWindowTextW(hwnd, title.c_str());
+        }
+        return 0;
     case kOwnTitleMessage:
         SetWindowTextW(hwnd, reinterpret_cast<const wchar_t*>(lParam));
         delete[] reinterpret_cast<wchar_t*>(lParam);
@@ -170,6 +182,11 @@ bool TestWindow::Foreground() const
 void TestWindow::Hang(DWORD milliseconds) const
 {
     PostMessageW(hwnd_, kHangMessage, milliseconds, 0);
+}
+
+void TestWindow::StartRetitling(UINT intervalMs) const
+{
+    PostMessageW(hwnd_, kRetitleMessage, intervalMs, 0);
 }
 
 void TestWindow::SetOwnTitle(const std::wstring& title) const

@@ -31,6 +31,8 @@ public:
     void Hang(DWORD milliseconds) const;
     // Sets a title from the window's own program.
     void SetOwnTitle(const std::wstring& title) const;
+    // The window's own program gives it a new title every few milliseconds.
+    void StartRetitling(UINT intervalMs) const;
 
 private:
     static DWORD WINAPI ThreadMain(void* self);

@@ -100,7 +100,7 @@ E2E_CASE(SwitchingTheTrayIconOffAsksFirst)
     // Cancel leaves the icon away although the box shows the stored state again.
     Click(FindControl(form, IDC_BTNCANCEL));
     CHECK(e2e::WaitUntil([&] { return !IsWindowVisible(form); }, 3000));
-    CHECK(IsChecked(box));
+    CHECK(e2e::WaitUntil([&] { return IsChecked(box); }, 3000)); // reloaded after the window is hidden
     Sleep(1500);
     CHECK(Shows(false, false));
 }

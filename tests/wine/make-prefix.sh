@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Makes a Wine prefix to run Duv.exe in: Windows XP 64-bit (whose Start button carries
 # a text), a 1024x768 virtual desktop with Wine's taskbar, no sound device, and Japanese
-# fonts for the user interface.
-# Usage: make-prefix.sh PREFIX-DIR
+# fonts for the user interface. With "plain", windows go straight onto the X display
+# instead, where Wine shows no taskbar and no Start button.
+# Usage: make-prefix.sh PREFIX-DIR [shell|plain]
 set -euo pipefail
-prefix=${1:?usage: make-prefix.sh PREFIX-DIR}
+prefix=${1:?usage: make-prefix.sh PREFIX-DIR [shell|plain]}
+desktop=${2:-shell}
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 if [ -f "$prefix/.duv-prefix-ready" ]; then
@@ -17,7 +19,8 @@ winecfg -v winxp64 >/dev/null 2>&1
 
 reg=$(mktemp --suffix=.reg)
 trap 'rm -f "$reg"' EXIT
-cat >"$reg" <<'REG'
+if [ "$desktop" = shell ]; then
+  cat >"$reg" <<'REG'
 Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer]
@@ -26,6 +29,11 @@ Windows Registry Editor Version 5.00
 [HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
 "shell"="1024x768"
 
+REG
+else
+  printf 'Windows Registry Editor Version 5.00\n\n' >"$reg"
+fi
+cat >>"$reg" <<'REG'
 [HKEY_CURRENT_USER\Software\Wine\Drivers]
 "Audio"=""
 

@@ -2,7 +2,7 @@
 # One Wine session for the end-to-end tests: an Xvfb display of its own, a prefix made
 # by make-prefix.sh and a keeper process that holds the virtual desktop open between
 # tests.
-# Usage: wine-session.sh STATE-DIR start KEEPER.EXE
+# Usage: wine-session.sh STATE-DIR start KEEPER.EXE [shell|plain]
 #        wine-session.sh STATE-DIR run PROGRAM.EXE [ARGS...]
 #        wine-session.sh STATE-DIR stop
 set -euo pipefail
@@ -50,16 +50,17 @@ stop_session() {
 case "$action" in
 start)
   keeper=${1:?keeper program}
+  desktop=${2:-shell}
   stop_session
-  "$here/make-prefix.sh" "$WINEPREFIX"
+  "$here/make-prefix.sh" "$WINEPREFIX" "$desktop"
   display=$(free_display)
   Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$state/xvfb.log" 2>&1 &
   echo $! >"$state/xvfb.pid"
   echo "$display" >"$state/display"
   wait_for 20 test -e "/tmp/.X11-unix/X$display"
   export DISPLAY=:$display
-  nohup wine "$keeper" keepalive >"$state/keeper.log" 2>&1 &
-  # The desktop is up once its taskbar exists.
+  nohup wine "$keeper" keepalive "$desktop" >"$state/keeper.log" 2>&1 &
+  # The desktop is up once the keeper has seen it (with its taskbar, where it has one).
   wait_for 60 grep -q ready "$state/keeper.log"
   ;;
 run)
