@@ -255,6 +255,9 @@ LRESULT TDuvMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_MOVE:
         OnMove();
         return 0;
+    case WM_ACTIVATE:
+        OnActivate(LOWORD(wParam) != WA_INACTIVE);
+        return 0;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_CLOSE)
             return 0;
@@ -367,6 +370,22 @@ LRESULT TDuvMainForm::OnControlColor(UINT message, HDC dc, HWND control)
     SetTextColor(dc, GetSysColor(IsWindowEnabled(control) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
     SetBkColor(dc, GetSysColor(windowColour ? COLOR_WINDOW : COLOR_BTNFACE));
     return reinterpret_cast<LRESULT>(windowColour ? GetSysColorBrush(COLOR_WINDOW) : GetSysColorBrush(COLOR_BTNFACE));
+}
+
+// As a dialog does, the window gives the keyboard focus back to the control that had it,
+// or to its first control.
+void TDuvMainForm::OnActivate(bool active)
+{
+    if (!active) {
+        const HWND focus = GetFocus();
+        lastFocus_ = focus && IsChild(hwnd_, focus) ? focus : nullptr;
+        return;
+    }
+    HWND target = lastFocus_ && IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_) ? lastFocus_ : nullptr;
+    if (!target)
+        target = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+    if (target)
+        SetFocus(target);
 }
 
 void TDuvMainForm::OnMove()

@@ -51,6 +51,7 @@ private:
     void OnCopyData(const COPYDATASTRUCT* data);
     void OnDpiChanged(UINT dpi, const RECT& suggested);
     void OnMove();
+    void OnActivate(bool active);
 
     // Window lifecycle (DuvMain_win.cpp).
     void FormCreate();
@@ -175,5 +176,6 @@ private:
     bool fillingLaunchList_ = false; // the list's own notifications then tell nothing new
     std::size_t shownLogEntries_ = 0;
     int MMonNo = 0;
+    HWND lastFocus_ = nullptr;
     std::u16string MLastDir;
 };

@@ -10,7 +10,7 @@
 
 namespace {
 
-using FormLayout::ControlSpec;
+using FormLayout::ControlPlace;
 using FormLayout::Kind;
 
 struct ClassAndStyle {
@@ -147,16 +147,16 @@ void TDuvMainForm::CreateControls()
         controls_[static_cast<std::size_t>(IDC_TABSHEET1 + page)] = sheets_[static_cast<std::size_t>(page)].Handle();
     }
     int count = 0;
-    const ControlSpec* specs = FormLayout::Controls(count);
+    const ControlPlace* places = FormLayout::Controls(count);
     for (int i = 0; i < count; ++i) {
-        const ControlSpec& spec = specs[i];
-        const ClassAndStyle kind = ClassOf(spec.kind);
-        const HWND parent = spec.page == FormLayout::kFormPage ? hwnd_ : sheets_[static_cast<std::size_t>(spec.page)].Handle();
-        controls_[static_cast<std::size_t>(spec.id)] =
-            CreateWindowExW(kind.exStyle, kind.className, spec.text, WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0,
-                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
-        if (IsNumberBox(spec.kind))
-            ConfigureNumberBox(Control(spec.id), spec.kind);
+        const ControlPlace& place = places[i];
+        const ClassAndStyle kind = ClassOf(place.kind);
+        const HWND parent = place.page == FormLayout::kFormPage ? hwnd_ : sheets_[static_cast<std::size_t>(place.page)].Handle();
+        controls_[static_cast<std::size_t>(place.id)] =
+            CreateWindowExW(kind.exStyle, kind.className, place.text, WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0,
+                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)), instance, nullptr);
+        if (IsNumberBox(place.kind))
+            ConfigureNumberBox(Control(place.id), place.kind);
     }
     for (const UpDownRange& range : kUpDowns) {
         SendMessageW(Control(range.id), UDM_SETRANGE32, static_cast<WPARAM>(range.low), range.high);
@@ -194,10 +194,10 @@ void TDuvMainForm::ApplyFonts()
     numberFont_ = MakeFont(L"Times New Roman", Scale(12));
     SendMessageW(Control(IDC_PAGECONTROL), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     int count = 0;
-    const ControlSpec* specs = FormLayout::Controls(count);
+    const ControlPlace* places = FormLayout::Controls(count);
     for (int i = 0; i < count; ++i)
-        SendMessageW(Control(specs[i].id), WM_SETFONT,
-                     reinterpret_cast<WPARAM>(IsNumberBox(specs[i].kind) ? numberFont_ : font_), FALSE);
+        SendMessageW(Control(places[i].id), WM_SETFONT,
+                     reinterpret_cast<WPARAM>(IsNumberBox(places[i].kind) ? numberFont_ : font_), FALSE);
     SendMessageW(Control(IDC_LISTBOX), LB_SETITEMHEIGHT, 0, Scale(12));
 }
 
@@ -215,10 +215,10 @@ void TDuvMainForm::LayoutControls()
     for (TabSheet& sheet : sheets_)
         MoveWindow(sheet.Handle(), page.left, page.top, page.right - page.left, page.bottom - page.top, FALSE);
     int count = 0;
-    const ControlSpec* specs = FormLayout::Controls(count);
+    const ControlPlace* places = FormLayout::Controls(count);
     for (int i = 0; i < count; ++i) {
-        const ControlSpec& spec = specs[i];
-        MoveWindow(Control(spec.id), Scale(spec.x), Scale(spec.y), Scale(spec.width), Scale(spec.height), FALSE);
+        const ControlPlace& place = places[i];
+        MoveWindow(Control(place.id), Scale(place.x), Scale(place.y), Scale(place.width), Scale(place.height), FALSE);
     }
     for (int c = 0; c < 4; ++c)
         ListView_SetColumnWidth(Control(IDC_LISTVIEWQEL), c, Scale(kLaunchColumns[c].width));

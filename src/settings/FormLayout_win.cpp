@@ -13,7 +13,7 @@ constexpr int kWhistleX = 4, kWhistleY = 8;
 constexpr int kAlarmX = 4, kAlarmY = 138;
 constexpr int kQelAddX = 2, kQelAddY = 14;
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlPlace kControls[] = {
     // The display page: five strips from top to bottom.
     {IDC_GBDATE, 0, Kind::Group, L"[日付(&A)]", kStripX, kDateY, kStripWidth, 55},
     {IDC_CBDATE, 0, Kind::DropDown, L"", kStripX + 10, kDateY + 20, 180, 200},
@@ -103,7 +103,7 @@ constexpr const wchar_t* kPageCaptions[kPageCount] = {
 
 } // namespace
 
-const ControlSpec* Controls(int& count)
+const ControlPlace* Controls(int& count)
 {
     count = static_cast<int>(sizeof(kControls) / sizeof(kControls[0]));
     return kControls;

@@ -13,7 +13,7 @@ enum class Kind { Button, DefaultButton, Check, Radio, FirstRadio, Group, Label,
 constexpr int kFormPage = -1; // a control of the window itself, not of a page
 constexpr int kPageCount = 4;
 
-struct ControlSpec {
+struct ControlPlace {
     int id;
     int page;
     Kind kind;
@@ -27,7 +27,7 @@ constexpr int kPageControlHeight = 346;
 // The area of a page inside the tab control.
 constexpr RECT kPageRect{4, 24, 603, 342};
 
-const ControlSpec* Controls(int& count);
+const ControlPlace* Controls(int& count);
 const wchar_t* PageCaption(int page);
 // The access key of a page's caption, upper case.
 wchar_t PageMnemonic(int page);

@@ -251,3 +251,36 @@ E2E_CASE(ShowRequestDuringStartUpIsServedOnceReady)
     Sleep(2500);
     CHECK_TEXT(ControlText(form), L"Duv");
 }
+
+// Enter in a control that does not use it presses OK; Escape presses Cancel.
+E2E_CASE(EnterIsOkAndEscapeIsCancel)
+{
+    FreshStart();
+    Running duv;
+    duv.Open();
+    PressKey(duv.form, VK_ESCAPE);
+    CHECK(duv.Hidden());
+    CHECK(IniBytes().empty());
+    duv.Open();
+    PressKey(duv.form, VK_RETURN);
+    CHECK(duv.Hidden());
+    CHECK(e2e::WaitUntil([&] { return IniBytes() == Utf16LeWithBom(kDefaultFile); }, 5000));
+}
+
+// The picker of the programs page: a program chosen there is added by its file name.
+E2E_CASE(PickedProgramIsAddedByItsName)
+{
+    FreshStart();
+    Running duv;
+    duv.Open();
+    PressAltKey(duv.form, L'T');
+    Click(duv.Control(IDC_BTNREF));
+    const HWND picker = WaitForWindow(duv.duv.Id(), L"タイトルを書き換えないプログラム", 10000);
+    CHECK_MSG(picker != nullptr, "no file picker came up");
+    ChooseFile(picker, L"C:\\windows\\notepad.exe");
+    const HWND list = duv.Control(IDC_LISTBOX);
+    CHECK(e2e::WaitUntil([&] { return SendMessageW(list, LB_GETCOUNT, 0, 0) == 1; }, 5000));
+    wchar_t name[64] = {};
+    SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(name));
+    CHECK_TEXT(name, L"notepad.exe");
+}

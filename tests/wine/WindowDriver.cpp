@@ -90,9 +90,63 @@ void PressAltKey(HWND window, wchar_t key)
     SendInput(4, inputs, sizeof(INPUT));
 }
 
+void PressKey(HWND window, WORD key)
+{
+    SetForegroundWindow(window);
+    e2e::WaitUntil([&] { return GetForegroundWindow() == window; }, 3000);
+    INPUT inputs[2] = {};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+    }
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, inputs, sizeof(INPUT));
+}
+
 void TypeText(HWND edit, const std::wstring& text)
 {
     SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+HWND WaitForWindow(DWORD processId, const std::wstring& title, DWORD timeoutMs)
+{
+    struct Search {
+        DWORD processId;
+        const std::wstring& title;
+        HWND found;
+    } search{processId, title, nullptr};
+    e2e::WaitUntil(
+        [&] {
+            EnumWindows(
+                [](HWND hwnd, LPARAM p) -> BOOL {
+                    auto* s = reinterpret_cast<Search*>(p);
+                    wchar_t text[256] = {};
+                    GetWindowTextW(hwnd, text, 256);
+                    DWORD pid = 0;
+                    GetWindowThreadProcessId(hwnd, &pid);
+                    if (pid == s->processId && IsWindowVisible(hwnd) && s->title == text) {
+                        s->found = hwnd;
+                        return FALSE;
+                    }
+                    return TRUE;
+                },
+                reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        timeoutMs);
+    return search.found;
+}
+
+void ChooseFile(HWND dialog, const std::wstring& path)
+{
+    // The name box of the file-open dialog: a combo box (1148) with its edit, or an edit (1152).
+    HWND name = GetDlgItem(dialog, 1148);
+    if (name)
+        name = FindWindowExW(name, nullptr, L"Edit", nullptr) ? FindWindowExW(name, nullptr, L"Edit", nullptr) : name;
+    else
+        name = GetDlgItem(dialog, 1152);
+    SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
 }
 
 HWND WaitForMessageBox(DWORD processId, DWORD timeoutMs)

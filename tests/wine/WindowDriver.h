@@ -18,13 +18,18 @@ bool IsChecked(HWND control);
 void Click(HWND control);
 // Chooses a row of a list box and tells its window, as a click does.
 void SelectListRow(HWND list, int row);
-// Alt and a key, typed into the foreground window.
+// Alt and a key, or a key alone, typed into a window brought to the foreground.
 void PressAltKey(HWND window, wchar_t key);
+void PressKey(HWND window, WORD key);
 // Sets an edit box's text as typing would, which tells its window of the change.
 void TypeText(HWND edit, const std::wstring& text);
 
+// A visible top-level window of the program with that title, once it is up.
+HWND WaitForWindow(DWORD processId, const std::wstring& title, DWORD timeoutMs);
 // A message box captioned "Duv" of the program, once it is up.
 HWND WaitForMessageBox(DWORD processId, DWORD timeoutMs);
+// Types a path into a file-open dialog's name box and opens it.
+void ChooseFile(HWND dialog, const std::wstring& path);
 std::wstring MessageBoxText(HWND box);
 // Answers it with the button of that identifier (IDOK, IDYES, IDNO).
 void Answer(HWND box, int button);
