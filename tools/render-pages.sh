@@ -20,10 +20,11 @@ folder=$state/program
 mkdir -p "$folder" "$out"
 cp "$build/windows/src/Duv.exe" "$folder/"
 cp "$build/windows/tests/wine/FakeQel.exe" "$folder/Qel.exe"
-printf 'script' >"$folder/daily.qel"
+mkdir -p "$WINEPREFIX/drive_c/Scripts"
+printf 'script' >"$WINEPREFIX/drive_c/Scripts/daily.qel"
 data="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Marnex/Qel"
 mkdir -p "$data"
-script=$(printf 'Z:%s\\daily.qel' "$(echo "$folder" | tr / '\\')")
+script='C:\Scripts\daily.qel'
 printf '[Disp]\r\nWhistle=1\r\nWhistleFront=1\r\nAlarm=1\r\nAlarmHour=7\r\nAlarmMin=30\r\n[Disable]\r\nCount=0\r\n0=NOTEPAD.EXE\r\n[Qel]\r\nCount=0\r\nFile0=%s\r\nHour0=7\r\nMin0=5\r\nDay0= 月 水 金\r\n' "$script" \
   | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$data/Duv.ini"
 

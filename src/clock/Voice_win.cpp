@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "sysutil/SystemLibrary_win.h"
 #include "sysutil/WorkerThread_win.h"
 
 namespace {
@@ -17,8 +18,10 @@ int MVoice = 0;
 
 void VoiceThreadExecute()
 {
+    using PlaySound = BOOL(WINAPI*)(LPCWSTR, HMODULE, DWORD);
     const std::wstring name = L"#" + std::to_wstring(kFirstVoiceResource + MVoice);
-    PlaySoundW(name.c_str(), nullptr, SND_RESOURCE);
+    if (const auto play = SystemFunction<PlaySound>(L"winmm.dll", "PlaySoundW"))
+        play(name.c_str(), nullptr, SND_RESOURCE);
 }
 
 } // namespace

@@ -2,9 +2,8 @@
 
 #include <windows.h>
 
-#include <objbase.h>
-
 #include "launcher/QelTool.h"
+#include "sysutil/ComApartment_win.h"
 #include "sysutil/Mnx_win.h"
 #include "sysutil/WorkerThread_win.h"
 
@@ -16,11 +15,9 @@ std::u16string MQelRun;
 void QelRunThreadExecute()
 {
     // The shell may hand the file to extensions that need COM on this thread.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    const ComApartment apartment;
     Win32ShellRunner shell;
     QelTool::OpenScript(shell, 0, MQelRun);
-    if (SUCCEEDED(com))
-        CoUninitialize();
 }
 
 } // namespace

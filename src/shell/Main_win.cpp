@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <objbase.h>
 
 #include <cstdlib>
 
@@ -60,7 +59,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     CreateMutexW(nullptr, FALSE, kMutexName);
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
-    CoInitialize(nullptr);
     {
         ApplicationWindow application;
         TDuvMainForm form(application);
@@ -69,7 +67,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
             form.EndClock();
         }
     }
-    CoUninitialize();
     DataFolder.clear();
     return 0;
 }

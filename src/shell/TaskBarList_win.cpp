@@ -2,10 +2,32 @@
 
 #include <shobjidl.h>
 
+#include <memory>
+
+#include "sysutil/ComApartment_win.h"
+
 namespace {
 
 ITaskbarList* TaskBarIntf = nullptr;
 bool TabAdded = false;
+bool objectWanted = false;
+bool creationTried = false;
+std::unique_ptr<ComApartment> apartment; // the user-interface thread's, for the object
+
+// The object, and the apartment it needs, are made when the window first shows, not
+// at start: until then nothing needs them, and the program stays smaller all the
+// while it only ticks.
+ITaskbarList* TaskBar()
+{
+    if (!TaskBarIntf && objectWanted && !creationTried) {
+        creationTried = true;
+        apartment = std::make_unique<ComApartment>();
+        void* object = nullptr;
+        if (SUCCEEDED(CreateInProcObject(CLSID_TaskbarList, IID_ITaskbarList, &object)))
+            TaskBarIntf = static_cast<ITaskbarList*>(object);
+    }
+    return TaskBarIntf;
+}
 
 // Releases a reference still held when the process ends.
 struct Finalizer {
@@ -14,23 +36,20 @@ struct Finalizer {
 
 } // namespace
 
-bool InitTaskBarList()
+void InitTaskBarList()
 {
+    objectWanted = true;
     TabAdded = false;
-    void* object = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_TaskbarList, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskbarList, &object)))
-        return false;
-    TaskBarIntf = static_cast<ITaskbarList*>(object);
-    return true;
 }
 
 void AddTaskBarTab(HWND window)
 {
-    if (!TaskBarIntf || TabAdded)
+    ITaskbarList* taskBar = TaskBar();
+    if (!taskBar || TabAdded)
         return;
-    TaskBarIntf->HrInit();
-    TaskBarIntf->AddTab(window);
-    TaskBarIntf->ActivateTab(window);
+    taskBar->HrInit();
+    taskBar->AddTab(window);
+    taskBar->ActivateTab(window);
     TabAdded = true;
 }
 
@@ -49,4 +68,6 @@ void ReleaseTaskBarList()
         TaskBarIntf->Release();
     TaskBarIntf = nullptr;
     TabAdded = false;
+    objectWanted = false;
+    apartment.reset();
 }

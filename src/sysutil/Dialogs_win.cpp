@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include "sysutil/SystemLibrary_win.h"
 #include "sysutil/WideText_win.h"
 
 namespace {
@@ -40,7 +41,9 @@ std::optional<std::u16string> Win32UserDialogs::PickFile(const PickRequest& requ
     dialog.lpstrInitialDir = folder.c_str();
     dialog.lpstrTitle = title.c_str();
     dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_ENABLESIZING | OFN_EXPLORER;
-    if (!GetOpenFileNameW(&dialog))
+    using GetOpenFileName = BOOL(WINAPI*)(LPOPENFILENAMEW);
+    const auto open = SystemFunction<GetOpenFileName>(L"comdlg32.dll", "GetOpenFileNameW");
+    if (!open || !open(&dialog))
         return std::nullopt;
     return U16(file);
 }

@@ -3,9 +3,11 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
 #include "sysutil/DevicePath.h"
+#include "sysutil/SystemLibrary_win.h"
 #include "sysutil/PlatformVersion.h"
 #include "sysutil/WideText_win.h"
 #include "sysutil/WindowSystem_win.h"
@@ -14,21 +16,10 @@ namespace {
 
 constexpr DWORD kModulePathUnits = 260;
 
-// The two process-status queries, from the library loaded once by its full path.
+// The two process-status queries, from the library loaded by its full path.
 struct ProcessStatusLibrary {
     using ModuleFileNameEx = DWORD(WINAPI*)(HANDLE, HMODULE, LPWSTR, DWORD);
     using ProcessImageFileName = DWORD(WINAPI*)(HANDLE, LPWSTR, DWORD);
-
-    ProcessStatusLibrary()
-    {
-        module = LoadSystemLibrary(L"Psapi.dll");
-        if (!module)
-            return;
-        moduleFileNameEx = reinterpret_cast<ModuleFileNameEx>(
-            reinterpret_cast<void*>(GetProcAddress(module, "GetModuleFileNameExW")));
-        processImageFileName = reinterpret_cast<ProcessImageFileName>(
-            reinterpret_cast<void*>(GetProcAddress(module, "GetProcessImageFileNameW")));
-    }
 
     static ProcessStatusLibrary& Instance()
     {
@@ -36,9 +27,9 @@ struct ProcessStatusLibrary {
         return library;
     }
 
-    HMODULE module = nullptr;
-    ModuleFileNameEx moduleFileNameEx = nullptr;
-    ProcessImageFileName processImageFileName = nullptr;
+    ModuleFileNameEx moduleFileNameEx = SystemFunction<ModuleFileNameEx>(L"Psapi.dll", "GetModuleFileNameExW");
+    ProcessImageFileName processImageFileName =
+        SystemFunction<ProcessImageFileName>(L"Psapi.dll", "GetProcessImageFileNameW");
 };
 
 std::u16string DosDeviceOf(char16_t letter)
@@ -116,6 +107,15 @@ HMODULE LoadSystemLibrary(const wchar_t* fileName)
     if (folder.empty())
         return nullptr;
     return LoadLibraryW((Wide(folder) + fileName).c_str());
+}
+
+HMODULE LoadSystemLibraryOnce(const wchar_t* fileName)
+{
+    static std::map<std::wstring, HMODULE> loaded;
+    const auto it = loaded.find(fileName);
+    if (it != loaded.end())
+        return it->second;
+    return loaded[fileName] = LoadSystemLibrary(fileName);
 }
 
 void RestrictDllSearchToSystemFolder()

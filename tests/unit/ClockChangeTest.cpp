@@ -2,10 +2,7 @@
 // a new local time and a resume after hours of sleep.
 #include <gtest/gtest.h>
 
-#include "clock/ClockTick.h"
-#include "fakes/FakeDesktop.h"
-#include "fakes/FakeFileSystem.h"
-#include "fakes/FakeServices.h"
+#include "fakes/TickRig.h"
 
 namespace {
 
@@ -24,13 +21,10 @@ ClockReading At(const Reading& r)
     return reading;
 }
 
-class ClockChangeTest : public ::testing::Test {
+class ClockChangeTest : public ::testing::Test, protected TickRig {
 protected:
-    ClockChangeTest()
-        : stamper(desktop, files),
-          tick(stamper, TickServices{desktop, files, sound, startButton, tray, sleeper}, [this] { ++launchChecks; }, true)
+    ClockChangeTest() : TickRig([this] { ++launchChecks; })
     {
-        stamper.Reset(0);
         window = desktop.Add(u"Work");
         desktop.SetForeground(window);
         options.Whistle = options.WhistleVoiceEnabled = true;
@@ -44,14 +38,6 @@ protected:
     }
     int HourlySignals() const { return static_cast<int>(sound.clips.size()) / 4; }
 
-    FakeDesktop desktop;
-    FakeFileSystem files;
-    FakeSound sound;
-    FakeStartButton startButton;
-    FakeTray tray;
-    FakeSleeper sleeper;
-    CaptionStamper stamper;
-    ClockTick tick;
     Options options;
     WindowHandle window = 0;
     int launchChecks = 0;

@@ -2,11 +2,8 @@
 
 #include <cmath>
 
-#include "clock/ClockTick.h"
 #include "clock/TickSchedule.h"
-#include "fakes/FakeDesktop.h"
-#include "fakes/FakeFileSystem.h"
-#include "fakes/FakeServices.h"
+#include "fakes/TickRig.h"
 
 namespace {
 
@@ -19,13 +16,10 @@ ClockReading At(int hour, int minute, int second, int day = 27)
     return reading;
 }
 
-class ClockTickTest : public ::testing::Test {
+class ClockTickTest : public ::testing::Test, protected TickRig {
 protected:
-    ClockTickTest()
-        : stamper(desktop, files),
-          tick(stamper, TickServices{desktop, files, sound, startButton, tray, sleeper}, [this] { ++launchChecks; }, true)
+    ClockTickTest() : TickRig([this] { ++launchChecks; })
     {
-        stamper.Reset(0);
         window = desktop.Add(u"Work");
         desktop.SetForeground(window);
         files.AddFile(u"C:\\Sounds\\alarm.wav");
@@ -49,14 +43,6 @@ protected:
         return blanked;
     }
 
-    FakeDesktop desktop;
-    FakeFileSystem files;
-    FakeSound sound;
-    FakeStartButton startButton;
-    FakeTray tray;
-    FakeSleeper sleeper;
-    CaptionStamper stamper;
-    ClockTick tick;
     Options options;
     WindowHandle window = 0;
     int launchChecks = 0;

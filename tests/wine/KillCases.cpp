@@ -14,13 +14,7 @@ namespace {
 // The two files the saves alternate between: the dialog switch off and on.
 std::string SavedFile(bool dialog)
 {
-    std::wstring text =
-        L"[Disp]\r\nLength=0\r\nEnabledLength=0\r\nExeName=0\r\nPosition=0\r\nStart=0\r\nTray=1\r\nDate=0\r\nTime=0\r\n"
-        L"Whistle=0\r\nWhistleTime=10\r\nAlarm=0\r\nAlarmTime=10\r\nAlarmHour=0\r\nAlarmMin=0\r\n\r\n"
-        L"[Disable]\r\nCount=-1\r\nDialog=0\r\n\r\n"
-        L"[Wave]\r\nWhistleEnabled=0\r\nWhistleFront=0\r\nWhistleWave=\r\nWhistleVoiceEnabled=0\r\nAlarmEnabled=0\r\n"
-        L"AlarmWave=\r\n\r\n"
-        L"[Qel]\r\nCount=-1\r\n\r\n";
+    std::wstring text = kDefaultIniText;
     if (dialog)
         text.replace(text.find(L"Dialog=0"), 8, L"Dialog=1");
     return Utf16LeWithBom(text);

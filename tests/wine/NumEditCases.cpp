@@ -46,20 +46,6 @@ std::wstring ClipboardText()
     return text;
 }
 
-void PressCtrl(wchar_t key)
-{
-    INPUT inputs[4] = {};
-    for (INPUT& input : inputs)
-        input.type = INPUT_KEYBOARD;
-    inputs[0].ki.wVk = VK_CONTROL;
-    inputs[1].ki.wVk = static_cast<WORD>(key);
-    inputs[2].ki.wVk = static_cast<WORD>(key);
-    inputs[2].ki.dwFlags = KEYEVENTF_KEYUP;
-    inputs[3].ki.wVk = VK_CONTROL;
-    inputs[3].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(4, inputs, sizeof(INPUT));
-}
-
 } // namespace
 
 E2E_CASE(LengthBoxTakesTypingAndItsLimitCutsTheTitle)
@@ -115,7 +101,7 @@ E2E_CASE(ReadOnlyBoxTakesNoTypingButCopies)
     CHECK(e2e::WaitUntil([&] { return IsWindowEnabled(box) != FALSE; }, 3000));
     MouseClick(POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, false, 1);
     Sleep(300);
-    PressCtrl(L'A');
-    PressCtrl(L'C');
+    PressKey(form, 'A', VK_CONTROL);
+    PressKey(form, 'C', VK_CONTROL);
     CHECK_MSG(e2e::WaitUntil([] { return ClipboardText() == L"10"; }, 3000), e2e::Utf8(ClipboardText()));
 }

@@ -11,6 +11,9 @@ enum class IniEncoding { Utf16, Utf8, Ansi };
 void WriteIni(const std::wstring& text, IniEncoding encoding = IniEncoding::Utf16);
 std::wstring ReadIniText();
 
+// The file a first save with every default writes, as text.
+extern const wchar_t* const kDefaultIniText;
+
 // A folder with a copy of Duv.exe, and with the Qel stand-in as Qel.exe if asked.
 std::wstring PrepareProgramFolder(const std::wstring& caseName, bool withQel);
 // The stand-in beside the driver.

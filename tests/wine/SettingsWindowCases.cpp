@@ -9,14 +9,6 @@
 
 namespace {
 
-const wchar_t* const kDefaultFile =
-    L"[Disp]\r\nLength=0\r\nEnabledLength=0\r\nExeName=0\r\nPosition=0\r\nStart=0\r\nTray=1\r\nDate=0\r\nTime=0\r\n"
-    L"Whistle=0\r\nWhistleTime=10\r\nAlarm=0\r\nAlarmTime=10\r\nAlarmHour=0\r\nAlarmMin=0\r\n\r\n"
-    L"[Disable]\r\nCount=-1\r\nDialog=0\r\n\r\n"
-    L"[Wave]\r\nWhistleEnabled=0\r\nWhistleFront=0\r\nWhistleWave=\r\nWhistleVoiceEnabled=0\r\nAlarmEnabled=0\r\n"
-    L"AlarmWave=\r\n\r\n"
-    L"[Qel]\r\nCount=-1\r\n\r\n";
-
 // A fresh profile and a running Duv.exe with its settings window found.
 struct Running {
     explicit Running(const std::wstring& exe = DuvProcess::DefaultPath) : duv(exe)
@@ -98,13 +90,13 @@ E2E_CASE(OkOnAFreshProfileWritesTheDefaultFile)
     Click(duv.Control(IDC_BTNOK));
     CHECK(duv.Hidden());
     CHECK(e2e::WaitUntil([&] { return !IniBytes().empty(); }, 5000));
-    CHECK_MSG(IniBytes() == Utf16LeWithBom(kDefaultFile), e2e::Utf8(ReadIniText()));
+    CHECK_MSG(IniBytes() == Utf16LeWithBom(kDefaultIniText), e2e::Utf8(ReadIniText()));
 }
 
 E2E_CASE(CancelThrowsTheEditAwayAndOkKeepsIt)
 {
     FreshStart();
-    WriteIni(kDefaultFile);
+    WriteIni(kDefaultIniText);
     const std::string before = IniBytes();
     TestWindow window(L"E2E Edits");
     Running duv;
@@ -220,7 +212,7 @@ E2E_CASE(CopyDataIsReadWithinItsBounds)
 E2E_CASE(FailedSaveIsReportedAndTheEditsStay)
 {
     FreshStart();
-    WriteIni(kDefaultFile);
+    WriteIni(kDefaultIniText);
     const std::string before = IniBytes();
     Running duv;
     const HANDLE lock = CreateFileW(IniPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -264,7 +256,7 @@ E2E_CASE(EnterIsOkAndEscapeIsCancel)
     duv.Open();
     PressKey(duv.form, VK_RETURN);
     CHECK(duv.Hidden());
-    CHECK(e2e::WaitUntil([&] { return IniBytes() == Utf16LeWithBom(kDefaultFile); }, 5000));
+    CHECK(e2e::WaitUntil([&] { return IniBytes() == Utf16LeWithBom(kDefaultIniText); }, 5000));
 }
 
 // The picker of the programs page: a program chosen there is added by its file name.

@@ -1,5 +1,7 @@
 #include "WindowDriver.h"
 
+#include <functional>
+
 #include "E2E.h"
 
 namespace {
@@ -9,10 +11,12 @@ struct ControlSearch {
     HWND found;
 };
 
-struct BoxSearch {
-    DWORD processId;
-    HWND found;
-};
+std::wstring WindowTitle(HWND hwnd)
+{
+    wchar_t text[256] = {};
+    GetWindowTextW(hwnd, text, 256);
+    return text;
+}
 
 } // namespace
 
@@ -74,33 +78,25 @@ void SelectListRow(HWND list, int row)
                  reinterpret_cast<LPARAM>(list));
 }
 
-void PressAltKey(HWND window, wchar_t key)
+void PressKey(HWND window, WORD key, WORD modifier)
 {
     SetForegroundWindow(window);
     e2e::WaitUntil([&] { return GetForegroundWindow() == window; }, 3000);
     INPUT inputs[4] = {};
-    for (INPUT& input : inputs)
-        input.type = INPUT_KEYBOARD;
-    inputs[0].ki.wVk = VK_MENU;
-    inputs[1].ki.wVk = static_cast<WORD>(key);
-    inputs[2].ki.wVk = static_cast<WORD>(key);
-    inputs[2].ki.dwFlags = KEYEVENTF_KEYUP;
-    inputs[3].ki.wVk = VK_MENU;
-    inputs[3].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(4, inputs, sizeof(INPUT));
-}
-
-void PressKey(HWND window, WORD key)
-{
-    SetForegroundWindow(window);
-    e2e::WaitUntil([&] { return GetForegroundWindow() == window; }, 3000);
-    INPUT inputs[2] = {};
-    for (INPUT& input : inputs) {
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-    }
-    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, inputs, sizeof(INPUT));
+    int count = 0;
+    const auto add = [&](WORD virtualKey, DWORD flags) {
+        inputs[count].type = INPUT_KEYBOARD;
+        inputs[count].ki.wVk = virtualKey;
+        inputs[count].ki.dwFlags = flags;
+        ++count;
+    };
+    if (modifier)
+        add(modifier, 0);
+    add(key, 0);
+    add(key, KEYEVENTF_KEYUP);
+    if (modifier)
+        add(modifier, KEYEVENTF_KEYUP);
+    SendInput(static_cast<UINT>(count), inputs, sizeof(INPUT));
 }
 
 void TypeText(HWND edit, const std::wstring& text)
@@ -108,23 +104,22 @@ void TypeText(HWND edit, const std::wstring& text)
     SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-HWND WaitForWindow(DWORD processId, const std::wstring& title, DWORD timeoutMs)
+// A visible top-level window of the process that the test accepts, once there is one.
+HWND WaitForTopLevel(DWORD processId, const std::function<bool(HWND)>& accept, DWORD timeoutMs)
 {
     struct Search {
         DWORD processId;
-        const std::wstring& title;
+        const std::function<bool(HWND)>& accept;
         HWND found;
-    } search{processId, title, nullptr};
+    } search{processId, accept, nullptr};
     e2e::WaitUntil(
         [&] {
             EnumWindows(
                 [](HWND hwnd, LPARAM p) -> BOOL {
                     auto* s = reinterpret_cast<Search*>(p);
-                    wchar_t text[256] = {};
-                    GetWindowTextW(hwnd, text, 256);
                     DWORD pid = 0;
                     GetWindowThreadProcessId(hwnd, &pid);
-                    if (pid == s->processId && IsWindowVisible(hwnd) && s->title == text) {
+                    if (pid == s->processId && IsWindowVisible(hwnd) && s->accept(hwnd)) {
                         s->found = hwnd;
                         return FALSE;
                     }
@@ -135,6 +130,11 @@ HWND WaitForWindow(DWORD processId, const std::wstring& title, DWORD timeoutMs)
         },
         timeoutMs);
     return search.found;
+}
+
+HWND WaitForWindow(DWORD processId, const std::wstring& title, DWORD timeoutMs)
+{
+    return WaitForTopLevel(processId, [&](HWND hwnd) { return WindowTitle(hwnd) == title; }, timeoutMs);
 }
 
 void ChooseFile(HWND dialog, const std::wstring& path)
@@ -151,29 +151,14 @@ void ChooseFile(HWND dialog, const std::wstring& path)
 
 HWND WaitForMessageBox(DWORD processId, DWORD timeoutMs)
 {
-    BoxSearch search{processId, nullptr};
-    e2e::WaitUntil(
-        [&] {
-            EnumWindows(
-                [](HWND hwnd, LPARAM p) -> BOOL {
-                    auto* s = reinterpret_cast<BoxSearch*>(p);
-                    wchar_t className[16] = {}, title[16] = {};
-                    GetClassNameW(hwnd, className, 16);
-                    GetWindowTextW(hwnd, title, 16);
-                    DWORD pid = 0;
-                    GetWindowThreadProcessId(hwnd, &pid);
-                    if (pid == s->processId && IsWindowVisible(hwnd) && wcscmp(className, L"#32770") == 0 &&
-                        wcscmp(title, L"Duv") == 0) {
-                        s->found = hwnd;
-                        return FALSE;
-                    }
-                    return TRUE;
-                },
-                reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
+    return WaitForTopLevel(
+        processId,
+        [](HWND hwnd) {
+            wchar_t className[16] = {};
+            GetClassNameW(hwnd, className, 16);
+            return wcscmp(className, L"#32770") == 0 && WindowTitle(hwnd) == L"Duv";
         },
         timeoutMs);
-    return search.found;
 }
 
 std::wstring MessageBoxText(HWND box)

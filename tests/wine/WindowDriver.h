@@ -18,9 +18,13 @@ bool IsChecked(HWND control);
 void Click(HWND control);
 // Chooses a row of a list box and tells its window, as a click does.
 void SelectListRow(HWND list, int row);
-// Alt and a key, or a key alone, typed into a window brought to the foreground.
-void PressAltKey(HWND window, wchar_t key);
-void PressKey(HWND window, WORD key);
+// A key, alone or with a modifier (VK_MENU, VK_CONTROL), typed into a window brought
+// to the foreground.
+void PressKey(HWND window, WORD key, WORD modifier = 0);
+inline void PressAltKey(HWND window, wchar_t key)
+{
+    PressKey(window, static_cast<WORD>(key), VK_MENU);
+}
 // Sets an edit box's text as typing would, which tells its window of the change.
 void TypeText(HWND edit, const std::wstring& text);
 
