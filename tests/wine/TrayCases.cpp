@@ -1,6 +1,7 @@
 // The notification-area icon of the real program, seen and clicked on Wine's taskbar.
 #include "DuvProcess.h"
 #include "E2E.h"
+#include "Screenshot.h"
 #include "StampText.h"
 #include "TestWindow.h"
 #include "TrayArea.h"
@@ -44,9 +45,11 @@ E2E_CASE(TrayIconDoubleClickStopsAndRestartsTheClock)
     CHECK(duv.WaitForForm(10000) != nullptr);
     CHECK_MSG(Shows(true, false), "no blue icon in the notification area");
     CHECK(e2e::WaitUntil([&] { return HasStamp(window.Title()); }, 10000));
+    SaveScreenshot(L"tray-icon");
 
     MouseClick(TrayIconPoint(), false, 2);
     CHECK_MSG(Shows(false, true), "the stop icon did not come");
+    SaveScreenshot(L"tray-icon-stopped");
     CHECK(window.Foreground());
     CHECK_TEXT(window.Title(), L"E2E Tray");
     CHECK_TEXT(StartButtonText(), L"スタート");

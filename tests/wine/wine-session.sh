@@ -64,8 +64,16 @@ start)
   wait_for 60 grep -q ready "$state/keeper.log"
   ;;
 run)
-  export DISPLAY=:$(cat "$state/display")
-  exec wine "$@"
+  # Screenshots a case saves land in artefacts/, as PNG where ImageMagick is there.
+  export DISPLAY=:$(cat "$state/display") DUV_ARTEFACTS=$state/artefacts
+  status=0
+  wine "$@" || status=$?
+  if command -v convert >/dev/null; then
+    for bitmap in "$DUV_ARTEFACTS"/*.bmp; do
+      [ -e "$bitmap" ] && convert "$bitmap" "${bitmap%.bmp}.png" && rm -f "$bitmap"
+    done
+  fi
+  exit "$status"
   ;;
 stop)
   stop_session
