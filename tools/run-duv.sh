@@ -15,12 +15,9 @@ export WINEPREFIX=$build/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,ms
 headless=0
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
   headless=1
-  display=99
-  while [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-  Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb=$!
+  started=$("$root/tests/wine/start-xvfb.sh" "$build/xvfb.log")
+  read -r display xvfb <<<"$started"
   export DISPLAY=:$display
-  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
 fi
 
 wine notepad >/dev/null 2>&1 &

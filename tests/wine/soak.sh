@@ -33,6 +33,7 @@ pid=$(duv_pid)
 read -r fd1 rss1 < <(sample "$pid")
 echo "after a minute: $fd1 descriptors, $rss1 KB resident"
 sleep $((minutes * 60 - 120))
+[ -d "/proc/$pid" ] || { echo "Duv.exe ended before the half hour was over"; kill "$case_pid"; exit 1; }
 read -r fd2 rss2 < <(sample "$pid")
 echo "near the end: $fd2 descriptors, $rss2 KB resident"
 status=0

@@ -14,18 +14,6 @@ mkdir -p "$state"
 
 export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
-free_display() {
-  local n
-  for n in $(seq 90 140); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-      echo "$n"
-      return
-    fi
-  done
-  echo "no free X display" >&2
-  exit 1
-}
-
 wait_for() { # seconds, command...
   local limit=$1 i
   shift
@@ -53,11 +41,10 @@ start)
   desktop=${2:-shell}
   stop_session
   "$here/make-prefix.sh" "$WINEPREFIX" "$desktop"
-  display=$(free_display)
-  Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$state/xvfb.log" 2>&1 &
-  echo $! >"$state/xvfb.pid"
+  started=$("$here/start-xvfb.sh" "$state/xvfb.log")
+  read -r display xvfb <<<"$started"
+  echo "$xvfb" >"$state/xvfb.pid"
   echo "$display" >"$state/display"
-  wait_for 20 test -e "/tmp/.X11-unix/X$display"
   export DISPLAY=:$display
   nohup wine "$keeper" keepalive "$desktop" >"$state/keeper.log" 2>&1 &
   # The desktop is up once the keeper has seen it (with its taskbar, where it has one).
