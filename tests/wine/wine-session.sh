@@ -6,7 +6,7 @@
 #        wine-session.sh STATE-DIR run PROGRAM.EXE [ARGS...]
 #        wine-session.sh STATE-DIR stop
 set -euo pipefail
-state=${1:?state dir}
+state=$(realpath -m "${1:?state dir}")
 action=${2:?action}
 shift 2
 here=$(cd "$(dirname "$0")" && pwd)
