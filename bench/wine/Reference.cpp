@@ -58,7 +58,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     wc.hInstance = instance;
     wc.lpszClassName = L"DuvReference";
     RegisterClassW(&wc);
-    const HWND hwnd = CreateWindowW(L"DuvReference", L"Reference", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
+    const HWND hwnd =
+        CreateWindowW(L"DuvReference", L"Reference", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
     Arm(hwnd);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0)

@@ -95,7 +95,8 @@ std::u16string CaptionStamper::OwnTitleToShow(const Options& options, std::u16st
                                               const std::u16string& programPath)
 {
     if (options.ExeName)
-        own = programPath.empty() ? std::u16string() : PathText::ExtractFileTitle(ExpandLongPathName(files_, programPath));
+        own = programPath.empty() ? std::u16string()
+                                  : PathText::ExtractFileTitle(ExpandLongPathName(files_, programPath));
     if (options.EnabledLength) {
         const std::size_t limit = static_cast<std::size_t>(options.LengthLimit());
         if (own.size() > limit)

@@ -13,21 +13,13 @@ namespace {
 
 // Date formats 2..7; 0 and 1 are era dates.
 constexpr std::array<const char16_t*, 6> kDatePatterns{
-    u"yyyy\"/\"mm\"/\"dd\"(\"aaa\")\"",
-    u"yyyy\"/\"mm\"/\"dd",
-    u"yy\"/\"mm\"/\"dd\"(\"aaa\")\"",
-    u"yy\"/\"mm\"/\"dd",
-    u"mm\"/\"dd\"(\"aaa\")\"",
-    u"mm\"/\"dd",
+    u"yyyy\"/\"mm\"/\"dd\"(\"aaa\")\"", u"yyyy\"/\"mm\"/\"dd", u"yy\"/\"mm\"/\"dd\"(\"aaa\")\"", u"yy\"/\"mm\"/\"dd",
+    u"mm\"/\"dd\"(\"aaa\")\"",          u"mm\"/\"dd",
 };
 
 constexpr std::array<const char16_t*, 6> kTimePatterns{
-    u"hh\"時\"nn\"分\"ss\"秒\"",
-    u"hh\"時\"nn\"分\"",
-    u"hh\":\"nn\":\"ss",
-    u"hh\":\"nn",
-    u"(AM/PM)hh\":\"nn\":\"ss",
-    u"(AM/PM)hh\":\"nn",
+    u"hh\"時\"nn\"分\"ss\"秒\"", u"hh\"時\"nn\"分\"", u"hh\":\"nn\":\"ss", u"hh\":\"nn",
+    u"(AM/PM)hh\":\"nn\":\"ss",  u"(AM/PM)hh\":\"nn",
 };
 
 } // namespace

@@ -49,8 +49,7 @@ int TwelveHour(int hour)
 
 class PatternRenderer {
 public:
-    PatternRenderer(const std::u16string& pattern, const Moment& moment)
-        : p_(pattern), m_(moment) {}
+    PatternRenderer(const std::u16string& pattern, const Moment& moment) : p_(pattern), m_(moment) {}
 
     std::u16string Render()
     {

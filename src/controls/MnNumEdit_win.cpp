@@ -63,9 +63,7 @@ LRESULT TMnNumEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_SETFONT: SetFont(reinterpret_cast<HFONT>(wParam)); return 0;
     case WM_GETFONT: return reinterpret_cast<LRESULT>(font_);
-    case WM_SETTEXT:
-        model_.SetText(U16(reinterpret_cast<const wchar_t*>(lParam)));
-        return TRUE;
+    case WM_SETTEXT: model_.SetText(U16(reinterpret_cast<const wchar_t*>(lParam))); return TRUE;
     case WM_GETTEXT: {
         const std::wstring text = Wide(model_.Text());
         const std::size_t limit = static_cast<std::size_t>(wParam);
@@ -143,7 +141,9 @@ void TMnNumEdit::Paint()
     const POINT origin = TextOrigin();
     const bool enabled = IsWindowEnabled(hwnd_) != FALSE;
     const bool selected = enabled && model_.AllSelected();
-    const COLORREF text = !enabled ? FDisabledColor : selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : GetSysColor(COLOR_WINDOWTEXT);
+    const COLORREF text = !enabled   ? FDisabledColor
+                          : selected ? GetSysColor(COLOR_HIGHLIGHTTEXT)
+                                     : GetSysColor(COLOR_WINDOWTEXT);
     const COLORREF back = selected ? GetSysColor(COLOR_HIGHLIGHT) : FColor;
     const std::wstring shown = Wide(model_.ValText());
     DrawRect = RECT{origin.x, origin.y, origin.x + MeasureText(model_.ValText()), origin.y + FFontHeight};

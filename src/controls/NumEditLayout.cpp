@@ -18,8 +18,7 @@ int TextTop(TVertAlignment alignment, int clientHeight, int fontHeight, const Nu
     switch (alignment) {
     case TVertAlignment::taTopJustify: return margins.top;
     case TVertAlignment::taBottomJustify: return clientHeight - fontHeight - margins.bottom;
-    case TVertAlignment::taVCenter:
-        return (clientHeight - fontHeight - margins.top - margins.bottom) / 2 + margins.top;
+    case TVertAlignment::taVCenter: return (clientHeight - fontHeight - margins.top - margins.bottom) / 2 + margins.top;
     }
     return margins.top;
 }

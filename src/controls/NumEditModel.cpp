@@ -118,8 +118,9 @@ void NumEditModel::InputDigit(char16_t digit)
     const int fractionDigits = point == std::u16string::npos ? 0 : static_cast<int>(FText.size() - point - 1);
     if (FText.find(u'-') != std::u16string::npos)
         --integerDigits;
-    const bool allowed = point == std::u16string::npos ? integerDigits < format_.IntegerLength
-                                                       : format_.DecimalLength > 0 && fractionDigits < format_.DecimalLength;
+    const bool allowed = point == std::u16string::npos
+                             ? integerDigits < format_.IntegerLength
+                             : format_.DecimalLength > 0 && fractionDigits < format_.DecimalLength;
     if (!allowed)
         return Refuse();
     const std::u16string t = StripLeadingZeros(FText + digit);

@@ -111,7 +111,7 @@ char16_t NarrowUnit(char16_t c)
         return static_cast<char16_t>(u'0' + (c - u'０'));
     switch (c) {
     case u'－': // full-width hyphen-minus
-    case u'−': // minus sign, which the Japanese input method gives for "-"
+    case u'−':  // minus sign, which the Japanese input method gives for "-"
         return u'-';
     case u'．': return u'.';
     case u'，': return u',';

@@ -6,7 +6,7 @@ struct LaunchEntry {
     std::u16string File;
     std::u16string Hour = u"0"; // decimal, no leading zeros
     std::u16string Min = u"0";
-    std::u16string Day;         // weekday letters, blanks carry no meaning
+    std::u16string Day; // weekday letters, blanks carry no meaning
     bool Enabled = true;
 
     bool operator==(const LaunchEntry&) const = default;

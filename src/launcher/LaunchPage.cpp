@@ -53,7 +53,8 @@ void LaunchPage::SetDay(int weekday, bool ticked)
 
 void LaunchPage::SetRowEnabled(int index, bool enabled)
 {
-    if (index >= 0 && index < static_cast<int>(rows_.size()) && rows_[static_cast<std::size_t>(index)].Enabled != enabled) {
+    if (index >= 0 && index < static_cast<int>(rows_.size()) &&
+        rows_[static_cast<std::size_t>(index)].Enabled != enabled) {
         rows_[static_cast<std::size_t>(index)].Enabled = enabled;
         ++rowsVersion_;
     }

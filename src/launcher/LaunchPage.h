@@ -14,14 +14,14 @@ class UserDialogs;
 class LaunchPage {
 public:
     struct Enabling {
-        bool page = true;       // the boxes, the list, the file box, the picker and New
-        bool editor = false;    // hour, minute and weekday controls with their labels
-        bool add = false;       // BtnQelAdd
-        bool fileEdit = false;  // BtnQelFileEdit
-        bool remove = false;    // BtnQelDel
-        bool modify = false;    // BtnQelEdit
-        bool launch = false;    // BtnQelExe
-        bool greyed = false;    // file box and list in the button-face colour
+        bool page = true;      // the boxes, the list, the file box, the picker and New
+        bool editor = false;   // hour, minute and weekday controls with their labels
+        bool add = false;      // BtnQelAdd
+        bool fileEdit = false; // BtnQelFileEdit
+        bool remove = false;   // BtnQelDel
+        bool modify = false;   // BtnQelEdit
+        bool launch = false;   // BtnQelExe
+        bool greyed = false;   // file box and list in the button-face colour
     };
 
     LaunchPage(FileSystem& files, UserDialogs& dialogs);

@@ -3,7 +3,7 @@
 // Control identifiers of the settings window. The end-to-end tests find the controls
 // by them, so they are kept stable.
 enum ControlId : int {
-    IDC_BTNOK = 1, // IDOK: Enter presses it
+    IDC_BTNOK = 1,     // IDOK: Enter presses it
     IDC_BTNCANCEL = 2, // IDCANCEL: Escape presses it
     IDC_PAGECONTROL = 100,
     IDC_TABSHEET1 = 101,

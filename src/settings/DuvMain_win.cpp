@@ -4,13 +4,13 @@
 
 #include <commctrl.h>
 
+#include "settings/SettingsFile.h"
 #include "settings/SettingsRules.h"
 #include "shell/ApplicationWindow_win.h"
 #include "shell/CopyDataText.h"
 #include "shell/TaskBarList_win.h"
-#include "sysutil/DataFolder.h"
 #include "sysutil/AnsiText_win.h"
-#include "settings/SettingsFile.h"
+#include "sysutil/DataFolder.h"
 #include "sysutil/WideText_win.h"
 
 namespace {
@@ -25,8 +25,9 @@ constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME;
 
 TDuvMainForm::TDuvMainForm(ApplicationWindow& application)
     : application_(application), stamper_(windows_, files_),
-      tick_(stamper_, TickServices{windows_, files_, sound_, startButton_, *this, sleeper_}, [this] { RunDueLaunches(); },
-            IsWindowsXPFamily()),
+      tick_(
+          stamper_, TickServices{windows_, files_, sound_, startButton_, *this, sleeper_}, [this] { RunDueLaunches(); },
+          IsWindowsXPFamily()),
       launchPage_(files_, dialogs_)
 {
 }
@@ -227,13 +228,9 @@ void TDuvMainForm::RequestShow()
 LRESULT TDuvMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_TIMER:
-        TimerDataTimer();
-        return 0;
-    case WM_COMMAND:
-        return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_NOTIFY:
-        return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_TIMER: TimerDataTimer(); return 0;
+    case WM_COMMAND: return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_NOTIFY: return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
     case WM_VSCROLL:
         if (LOWORD(wParam) == SB_THUMBPOSITION && lParam)
             OnUpDown(reinterpret_cast<HWND>(lParam));
@@ -241,29 +238,17 @@ LRESULT TDuvMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
         return OnControlColor(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case DM_GETDEFID:
-        return MAKELRESULT(IDC_BTNOK, DC_HASDEFID);
-    case WM_COPYDATA:
-        OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
-        return 0;
-    case kShowRequestMessage:
-        RequestShow();
-        return 0;
-    case WM_DPICHANGED:
-        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-        return 0;
-    case WM_MOVE:
-        OnMove();
-        return 0;
-    case WM_ACTIVATE:
-        OnActivate(LOWORD(wParam) != WA_INACTIVE);
-        return 0;
+    case DM_GETDEFID: return MAKELRESULT(IDC_BTNOK, DC_HASDEFID);
+    case WM_COPYDATA: OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam)); return 0;
+    case kShowRequestMessage: RequestShow(); return 0;
+    case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
+    case WM_MOVE: OnMove(); return 0;
+    case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_CLOSE)
             return 0;
         break;
-    case WM_QUERYENDSESSION:
-        return FormCloseQuery();
+    case WM_QUERYENDSESSION: return FormCloseQuery();
     case WM_ENDSESSION:
         if (wParam)
             EndClock();
@@ -276,8 +261,7 @@ LRESULT TDuvMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         FormDestroy();
         PostQuitMessage(0);
         return 0;
-    default:
-        break;
+    default: break;
     }
     return WindowBase::HandleMessage(message, wParam, lParam);
 }
@@ -319,10 +303,22 @@ LRESULT TDuvMainForm::OnCommand(int id, int code, HWND)
             ShowLaunchPage();
         }
         break;
-    case IDC_BTNQELREF: launchPage_.BtnQelRefClick(MLastDir); ShowLaunchPage(); break;
-    case IDC_BTNQELADD: launchPage_.BtnQelAddClick(); ShowLaunchPage(); break;
-    case IDC_BTNQELDEL: launchPage_.BtnQelDelClick(); ShowLaunchPage(); break;
-    case IDC_BTNQELEDIT: launchPage_.BtnQelEditClick(); ShowLaunchPage(); break;
+    case IDC_BTNQELREF:
+        launchPage_.BtnQelRefClick(MLastDir);
+        ShowLaunchPage();
+        break;
+    case IDC_BTNQELADD:
+        launchPage_.BtnQelAddClick();
+        ShowLaunchPage();
+        break;
+    case IDC_BTNQELDEL:
+        launchPage_.BtnQelDelClick();
+        ShowLaunchPage();
+        break;
+    case IDC_BTNQELEDIT:
+        launchPage_.BtnQelEditClick();
+        ShowLaunchPage();
+        break;
     case IDC_BTNQELEXE: BtnQelExeClick(); break;
     case IDC_BTNQELNEW: BtnQelNewClick(); break;
     case IDC_BTNQELFILEEDIT: BtnQelFileEditClick(); break;
@@ -350,8 +346,14 @@ void TDuvMainForm::OnUpDown(HWND upDown)
     case IDC_UDALARM:
     case IDC_UDHOUR:
     case IDC_UDMIN: ShowUpDownInBox(id); break;
-    case IDC_UDQELH: launchPage_.UDQelHClick(UpDownPosition(id)); ShowLaunchPage(); break;
-    case IDC_UDQELM: launchPage_.UDQelMClick(UpDownPosition(id)); ShowLaunchPage(); break;
+    case IDC_UDQELH:
+        launchPage_.UDQelHClick(UpDownPosition(id));
+        ShowLaunchPage();
+        break;
+    case IDC_UDQELM:
+        launchPage_.UDQelMClick(UpDownPosition(id));
+        ShowLaunchPage();
+        break;
     default: break;
     }
 }
@@ -364,8 +366,7 @@ LRESULT TDuvMainForm::OnControlColor(UINT message, HDC dc, HWND control)
     case IDC_EDITQEL: windowColour = !launchPage_.Enabled().greyed; break;
     case IDC_EDITWHISTLEWAV: windowColour = Checked(IDC_CHKWHISTLE); break;
     case IDC_EDITALARMWAV: windowColour = Checked(IDC_CHKALARM); break;
-    default:
-        return DefWindowProcW(hwnd_, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+    default: return DefWindowProcW(hwnd_, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
     }
     SetTextColor(dc, GetSysColor(IsWindowEnabled(control) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
     SetBkColor(dc, GetSysColor(windowColour ? COLOR_WINDOW : COLOR_BTNFACE));

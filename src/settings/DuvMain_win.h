@@ -167,8 +167,8 @@ private:
     UINT dpi_ = 96;
     bool created_ = false;
     bool showRequested_ = false; // a show request came while the window was being made
-    bool shown_ = false;      // the window is in its shown state
-    bool everShown_ = false;  // centred on the screen the first time only
+    bool shown_ = false;         // the window is in its shown state
+    bool everShown_ = false;     // centred on the screen the first time only
     bool inTick_ = false;
     bool FStop = false;
     bool timerDataEnabled_ = false;

@@ -56,8 +56,10 @@ struct Column {
     int format;
 };
 
-constexpr Column kLaunchColumns[] = {
-    {L"Qel実行ファイル", 380, LVCFMT_LEFT}, {L"(時)", 50, LVCFMT_RIGHT}, {L"(分)", 50, LVCFMT_RIGHT}, {L"曜日", 150, LVCFMT_LEFT}};
+constexpr Column kLaunchColumns[] = {{L"Qel実行ファイル", 380, LVCFMT_LEFT},
+                                     {L"(時)", 50, LVCFMT_RIGHT},
+                                     {L"(分)", 50, LVCFMT_RIGHT},
+                                     {L"曜日", 150, LVCFMT_LEFT}};
 
 UINT DpiOf(HWND hwnd)
 {
@@ -133,10 +135,10 @@ void TDuvMainForm::CreateControls()
     TMnNumEdit::RegisterWindowClass();
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     // The pages are children of the tab control, as a page control holds its sheets.
-    const HWND tabs = CreateWindowExW(WS_EX_CONTROLPARENT, WC_TABCONTROLW, L"",
-                                      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | TCS_HOTTRACK, 0, 0, 0,
-                                      0, hwnd_,
-                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_PAGECONTROL)), instance, nullptr);
+    const HWND tabs =
+        CreateWindowExW(WS_EX_CONTROLPARENT, WC_TABCONTROLW, L"",
+                        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | TCS_HOTTRACK, 0, 0, 0, 0, hwnd_,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_PAGECONTROL)), instance, nullptr);
     controls_[IDC_PAGECONTROL] = tabs;
     for (int page = 0; page < FormLayout::kPageCount; ++page) {
         TCITEMW item{};
@@ -151,7 +153,8 @@ void TDuvMainForm::CreateControls()
     for (int i = 0; i < count; ++i) {
         const ControlPlace& place = places[i];
         const ClassAndStyle kind = ClassOf(place.kind);
-        const HWND parent = place.page == FormLayout::kFormPage ? hwnd_ : sheets_[static_cast<std::size_t>(place.page)].Handle();
+        const HWND parent =
+            place.page == FormLayout::kFormPage ? hwnd_ : sheets_[static_cast<std::size_t>(place.page)].Handle();
         controls_[static_cast<std::size_t>(place.id)] =
             CreateWindowExW(kind.exStyle, kind.className, place.text, WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0,
                             parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)), instance, nullptr);

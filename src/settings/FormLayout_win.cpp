@@ -98,8 +98,8 @@ constexpr ControlPlace kControls[] = {
     {IDC_CHKTRAY, kFormPage, Kind::Check, L"タスクトレイにアイコンを表示(&Z)", 8, 353, 270, 17},
 };
 
-constexpr const wchar_t* kPageCaptions[kPageCount] = {
-    L"[表示(&P)]", L"[タイトルを書き換えないプログラム(&T)]", L"[時報／アラーム(&L)]", L"[Qel実行ファイルの時刻指定起動(&U)]"};
+constexpr const wchar_t* kPageCaptions[kPageCount] = {L"[表示(&P)]", L"[タイトルを書き換えないプログラム(&T)]",
+                                                      L"[時報／アラーム(&L)]", L"[Qel実行ファイルの時刻指定起動(&U)]"};
 
 } // namespace
 

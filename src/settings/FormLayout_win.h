@@ -7,8 +7,22 @@
 // kind of control it is. Page controls are placed relative to their page.
 namespace FormLayout {
 
-enum class Kind { Button, DefaultButton, Check, Radio, FirstRadio, Group, Label, Edit, NumberBox, ReadOnlyNumber,
-                  DropDown, ListBox, ListView, UpDown };
+enum class Kind {
+    Button,
+    DefaultButton,
+    Check,
+    Radio,
+    FirstRadio,
+    Group,
+    Label,
+    Edit,
+    NumberBox,
+    ReadOnlyNumber,
+    DropDown,
+    ListBox,
+    ListView,
+    UpDown
+};
 
 constexpr int kFormPage = -1; // a control of the window itself, not of a page
 constexpr int kPageCount = 4;

@@ -23,8 +23,8 @@ public:
 
 private:
     struct Line {
-        bool entry = false;  // key=value; otherwise a line kept as it stood
-        std::u16string key;  // or the whole line
+        bool entry = false; // key=value; otherwise a line kept as it stood
+        std::u16string key; // or the whole line
         std::u16string value;
     };
     struct Section {

@@ -10,8 +10,8 @@
 namespace {
 
 constexpr int kEditorControls[] = {IDC_LABELQELM, IDC_UDQELM, IDC_TXTQELM, IDC_LABELQELH, IDC_UDQELH, IDC_TXTQELH};
-constexpr int kPageControls[] = {IDC_GROUPBOXQEL, IDC_GROUPBOXQELADD, IDC_LISTVIEWQEL, IDC_BTNQELREF, IDC_BTNQELNEW,
-                                 IDC_EDITQEL};
+constexpr int kPageControls[] = {IDC_GROUPBOXQEL, IDC_GROUPBOXQELADD, IDC_LISTVIEWQEL,
+                                 IDC_BTNQELREF,   IDC_BTNQELNEW,      IDC_EDITQEL};
 
 void SetSubItem(HWND list, int row, int column, const std::u16string& text)
 {
@@ -85,7 +85,8 @@ void TDuvMainForm::OnLaunchListChanged(const NMLISTVIEW& change)
         return;
     const UINT changed = change.uNewState ^ change.uOldState;
     if (changed & LVIS_STATEIMAGEMASK) {
-        launchPage_.SetRowEnabled(change.iItem, ListView_GetCheckState(Control(IDC_LISTVIEWQEL), change.iItem) != FALSE);
+        launchPage_.SetRowEnabled(change.iItem,
+                                  ListView_GetCheckState(Control(IDC_LISTVIEWQEL), change.iItem) != FALSE);
         shownRowsVersion_ = launchPage_.RowsVersion(); // the list shows it already
     }
     if (changed & LVIS_SELECTED) {
@@ -98,7 +99,8 @@ void TDuvMainForm::BtnQelExeClick()
 {
     const int row = launchPage_.Selected();
     if (row >= 0)
-        QelTool::OpenScript(shell_, reinterpret_cast<WindowHandle>(hwnd_), launchPage_.Rows()[static_cast<std::size_t>(row)].File);
+        QelTool::OpenScript(shell_, reinterpret_cast<WindowHandle>(hwnd_),
+                            launchPage_.Rows()[static_cast<std::size_t>(row)].File);
 }
 
 void TDuvMainForm::ListViewQelDblClick()

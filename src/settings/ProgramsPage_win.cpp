@@ -29,7 +29,8 @@ void TDuvMainForm::ShowProgramLog()
 {
     const std::vector<std::u16string>& log = stamper_.ProgramLog();
     for (; shownLogEntries_ < log.size(); ++shownLogEntries_)
-        SendMessageW(Control(IDC_LISTBOXLOG), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(log[shownLogEntries_]).c_str()));
+        SendMessageW(Control(IDC_LISTBOXLOG), LB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(Wide(log[shownLogEntries_]).c_str()));
 }
 
 void TDuvMainForm::AddDisableProgram(const std::u16string& name)
@@ -43,7 +44,8 @@ void TDuvMainForm::AddDisableProgram(const std::u16string& name)
 
 void TDuvMainForm::BtnRefClick()
 {
-    const auto picked = dialogs_.PickFile({u"タイトルを書き換えないプログラム", MLastDir, u"プログラム(*.exe)", u"*.exe"});
+    const auto picked =
+        dialogs_.PickFile({u"タイトルを書き換えないプログラム", MLastDir, u"プログラム(*.exe)", u"*.exe"});
     if (picked && PathText::LowerExtension(*picked) == u".exe")
         AddDisableProgram(PathText::NamePart(*picked));
 }

@@ -187,8 +187,7 @@ LoadResult LoadSettings(FileSystem& files, const AnsiDecoder& ansi, const std::u
     return LoadResult::Loaded;
 }
 
-WriteResult SaveSettings(FileSystem& files, const AnsiDecoder& ansi, const std::u16string& path,
-                         const Options& options)
+WriteResult SaveSettings(FileSystem& files, const AnsiDecoder& ansi, const std::u16string& path, const Options& options)
 {
     IniDocument ini;
     if (files.FileExists(path)) {

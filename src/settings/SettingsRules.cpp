@@ -24,7 +24,8 @@ char16_t FoldUnit(char16_t c)
     if (c == 0x0178) // Ÿ, whose small letter stands in Latin-1
         return 0x00FF;
     // Latin Extended-A pairs its capitals and small letters as even and odd code points.
-    if (c >= 0x0100 && c <= 0x017F && c != 0x0130 && c != 0x0131 && c != 0x0138 && c != 0x0149 && c != 0x0178 && c != 0x017F) {
+    if (c >= 0x0100 && c <= 0x017F && c != 0x0130 && c != 0x0131 && c != 0x0138 && c != 0x0149 && c != 0x0178 &&
+        c != 0x017F) {
         const bool evenIsCapital = (c < 0x0139) || (c > 0x0148 && c < 0x0179);
         const bool even = (c % 2) == 0;
         if (even == evenIsCapital)
@@ -60,8 +61,8 @@ std::u16string FoldCase(const std::u16string& text)
 bool AddDisableProgram(std::vector<std::u16string>& list, const std::u16string& name)
 {
     const std::u16string folded = FoldCase(name);
-    const bool listed = std::any_of(list.begin(), list.end(),
-                                    [&](const std::u16string& entry) { return FoldCase(entry) == folded; });
+    const bool listed =
+        std::any_of(list.begin(), list.end(), [&](const std::u16string& entry) { return FoldCase(entry) == folded; });
     if (!listed)
         list.push_back(name);
     return !listed;

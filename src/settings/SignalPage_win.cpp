@@ -8,10 +8,11 @@
 
 namespace {
 
-constexpr int kWhistleControls[] = {IDC_CHKFRONTWHISTLE, IDC_TXTWHISTLE,    IDC_UDWHISTLE,     IDC_LABELWHISTLE,
+constexpr int kWhistleControls[] = {IDC_CHKFRONTWHISTLE, IDC_TXTWHISTLE,      IDC_UDWHISTLE,      IDC_LABELWHISTLE,
                                     IDC_CHKWHISTLEWAV,   IDC_CHKWHISTLEVOICE, IDC_EDITWHISTLEWAV, IDC_BTNTWHISTLEWAV};
-constexpr int kAlarmControls[] = {IDC_TXTALARM, IDC_UDALARM,   IDC_LABELALARM, IDC_TXTHOUR,    IDC_UDHOUR,      IDC_LABELHOUR,
-                                  IDC_TXTMIN,   IDC_UDMIN,     IDC_LABELMIN,   IDC_CHKALARMWAV, IDC_EDITALARMWAV, IDC_BTNALARMWAV};
+constexpr int kAlarmControls[] = {IDC_TXTALARM, IDC_UDALARM,     IDC_LABELALARM,   IDC_TXTHOUR,
+                                  IDC_UDHOUR,   IDC_LABELHOUR,   IDC_TXTMIN,       IDC_UDMIN,
+                                  IDC_LABELMIN, IDC_CHKALARMWAV, IDC_EDITALARMWAV, IDC_BTNALARMWAV};
 
 int BoxOfUpDown(int upDown)
 {

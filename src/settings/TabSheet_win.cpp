@@ -16,10 +16,8 @@ bool IsForwarded(UINT message)
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORLISTBOX:
     case WM_DRAWITEM:
-    case WM_MEASUREITEM:
-        return true;
-    default:
-        return false;
+    case WM_MEASUREITEM: return true;
+    default: return false;
     }
 }
 

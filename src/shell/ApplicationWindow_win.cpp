@@ -43,10 +43,8 @@ LRESULT ApplicationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
             return 0;
         }
         break;
-    case WM_CLOSE:
-        return 0;
-    default:
-        break;
+    case WM_CLOSE: return 0;
+    default: break;
     }
     return WindowBase::HandleMessage(message, wParam, lParam);
 }

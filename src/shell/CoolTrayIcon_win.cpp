@@ -23,9 +23,9 @@ UINT TaskbarCreatedMessage()
     static const UINT message = [] {
         using DllGetVersionFn = HRESULT(CALLBACK*)(DLLVERSIONINFO*);
         const HMODULE comctl = GetModuleHandleW(L"comctl32.dll");
-        const auto getVersion = comctl ? reinterpret_cast<DllGetVersionFn>(
-                                             reinterpret_cast<void*>(GetProcAddress(comctl, "DllGetVersion")))
-                                       : nullptr;
+        const auto getVersion =
+            comctl ? reinterpret_cast<DllGetVersionFn>(reinterpret_cast<void*>(GetProcAddress(comctl, "DllGetVersion")))
+                   : nullptr;
         DLLVERSIONINFO version{};
         version.cbSize = sizeof(version);
         if (!getVersion || FAILED(getVersion(&version)) ||
@@ -87,10 +87,8 @@ private:
         case WM_CLOSE:
         case WM_QUERYENDSESSION:
         case WM_ENDSESSION:
-        case WM_QUIT:
-            return 1;
-        default:
-            return DefWindowProcW(hwnd, message, wParam, lParam);
+        case WM_QUIT: return 1;
+        default: return DefWindowProcW(hwnd, message, wParam, lParam);
         }
     }
     void Create()
@@ -128,7 +126,8 @@ TrayPointer ReadPointer()
 TCoolTrayIcon::TCoolTrayIcon(ApplicationWindow& application, HWND owner)
     : application_(application), owner_(owner), FIconID(TTrayIconHandler::Instance().Add(this)),
       cycleTimer_(1000, [this] { CycleStep(); }), clickTimer_(1000, [this] { clicks_.ClickTimerExpired(); }),
-      retryTimer_(1000, [this] { RetryAdd(); }), clicks_(*this, [] { return GetDoubleClickTime(); }, ReadPointer)
+      retryTimer_(1000, [this] { RetryAdd(); }), clicks_(
+                                                     *this, [] { return GetDoubleClickTime(); }, ReadPointer)
 {
     IconData.cbSize = NOTIFYICONDATAW_V2_SIZE;
     IconData.hWnd = TTrayIconHandler::Instance().Handle();

@@ -50,7 +50,8 @@ private:
         wc.hInstance = GetModuleHandleW(nullptr);
         wc.lpszClassName = L"TSimpleTimerHandler";
         RegisterClassW(&wc);
-        FWindowHandle = CreateWindowW(wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+        FWindowHandle =
+            CreateWindowW(wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
     }
 
     int RefCount = 0;

@@ -9,7 +9,8 @@
 wchar_t UpperUnit(wchar_t c)
 {
     // Given a value below 0x10000 in place of a pointer, CharUpperW converts that one character.
-    return static_cast<wchar_t>(reinterpret_cast<ULONG_PTR>(CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(c)))));
+    return static_cast<wchar_t>(
+        reinterpret_cast<ULONG_PTR>(CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(c)))));
 }
 
 std::u16string DecodeAnsi(const std::string& bytes)

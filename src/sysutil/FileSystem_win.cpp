@@ -139,8 +139,8 @@ WriteResult Win32FileSystem::ReplaceWhole(const std::u16string& path, const std:
 {
     const std::wstring target = Wide(path);
     const std::wstring temporary = target + L".tmp";
-    FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                nullptr));
+    FileHandle file(
+        CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid())
         return {GetLastError()};
     if (!WriteAllAndFlush(file.Get(), bytes)) {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "sysutil/DevicePath.h"
-#include "sysutil/SystemLibrary_win.h"
 #include "sysutil/PlatformVersion.h"
+#include "sysutil/SystemLibrary_win.h"
 #include "sysutil/WideText_win.h"
 #include "sysutil/WindowSystem_win.h"
 

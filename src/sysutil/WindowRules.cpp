@@ -28,11 +28,8 @@ bool GetWindowBounds(WindowSystem& windows, WindowHandle window, int& left, int&
 bool IsRectOffScreen(WindowSystem& windows, int left, int top, int width, int height)
 {
     const int points[5][2] = {
-        {left, top},
-        {left + width, top + height},
-        {left + width, top},
-        {left, top + height},
-        {left + width / 2, top + height / 2},
+        {left, top},          {left + width, top + height},         {left + width, top},
+        {left, top + height}, {left + width / 2, top + height / 2},
     };
     for (const auto& point : points) {
         if (windows.PointOnMonitor(point[0], point[1]))
@@ -44,8 +41,8 @@ bool IsRectOffScreen(WindowSystem& windows, int left, int top, int width, int he
 bool IsUserWindow(WindowSystem& windows, WindowHandle window, bool onScreen)
 {
     const std::u16string title = windows.Title(window);
-    if (window == 0 || title == u"Program Manager" || !windows.IsVisible(window) ||
-        windows.TitleLength(window) <= 0 || windows.IsMinimized(window))
+    if (window == 0 || title == u"Program Manager" || !windows.IsVisible(window) || windows.TitleLength(window) <= 0 ||
+        windows.IsMinimized(window))
         return false;
     if (!onScreen || windows.IsMaximized(window))
         return true;

@@ -14,8 +14,8 @@ DWORD WINAPI RunWork(void* parameter)
 
 void RunOnWorkerAndWait(const std::function<void()>& work)
 {
-    const HANDLE thread = CreateThread(nullptr, 0, RunWork, const_cast<std::function<void()>*>(&work),
-                                       CREATE_SUSPENDED, nullptr);
+    const HANDLE thread =
+        CreateThread(nullptr, 0, RunWork, const_cast<std::function<void()>*>(&work), CREATE_SUSPENDED, nullptr);
     if (!thread)
         return;
     ResumeThread(thread);

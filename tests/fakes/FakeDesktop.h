@@ -16,7 +16,7 @@ public:
         bool minimized = false;
         bool maximized = false;
         bool rectReadable = true;
-        bool answers = true;      // a hung window takes no title in time...
+        bool answers = true;       // a hung window takes no title in time...
         bool deliversLate = false; // ...but may still get it once it answers again
         std::vector<std::u16string> queued;
         ScreenRect rect{100, 100, 500, 400};

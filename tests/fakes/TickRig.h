@@ -9,9 +9,8 @@
 // The clock tick with every platform part replaced by an in-memory fake.
 struct TickRig {
     explicit TickRig(std::function<void()> runDueLaunches = {}, bool startChoiceAvailable = true)
-        : stamper(desktop, files),
-          tick(stamper, TickServices{desktop, files, sound, startButton, tray, sleeper}, std::move(runDueLaunches),
-               startChoiceAvailable)
+        : stamper(desktop, files), tick(stamper, TickServices{desktop, files, sound, startButton, tray, sleeper},
+                                        std::move(runDueLaunches), startChoiceAvailable)
     {
         stamper.Reset(0);
     }

@@ -12,8 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 8)
         return 0;
     const int year = (data[0] | (data[1] << 8)) % 10000;
-    const Moment moment = Moment::FromCivil(year, data[2] % 12 + 1, data[3] % 28 + 1, data[4] % 24, data[5] % 60,
-                                            data[6] % 60);
+    const Moment moment =
+        Moment::FromCivil(year, data[2] % 12 + 1, data[3] % 28 + 1, data[4] % 24, data[5] % 60, data[6] % 60);
     // Most bytes stand for a character that patterns use; the rest for any unit at all.
     static const char16_t alphabet[] = u"yYmMdDaAgGeEhHnNsSpP/\":()年月日 xq";
     std::u16string pattern;

@@ -152,7 +152,8 @@ TEST_F(CaptionStamperTest, LengthLimit)
         const char16_t* length;
         const char16_t* shown;
     };
-    const Case cases[] = {{u"4", u"Spre"}, {u"0", u""}, {u"999", u"Spreadsheet"}, {u"-3", u""}, {u"5.7", u"Sprea"}, {u"", u""}};
+    const Case cases[] = {{u"4", u"Spre"}, {u"0", u""},        {u"999", u"Spreadsheet"},
+                          {u"-3", u""},    {u"5.7", u"Sprea"}, {u"", u""}};
     options.EnabledLength = true;
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(std::u16string(c.length)));

@@ -11,8 +11,15 @@ const Moment kApril27 = Moment::FromCivil(2020, 4, 27, 15, 5, 9);
 
 TEST(ClockTexts, EveryDateFormat)
 {
-    const std::u16string expected[] = {u"令和2年4月27日(月曜日)", u"令和2年4月27日", u"2020/04/27(月)",
-                                       u"2020/04/27", u"20/04/27(月)", u"20/04/27", u"04/27(月)", u"04/27", u""};
+    const std::u16string expected[] = {u"令和2年4月27日(月曜日)",
+                                       u"令和2年4月27日",
+                                       u"2020/04/27(月)",
+                                       u"2020/04/27",
+                                       u"20/04/27(月)",
+                                       u"20/04/27",
+                                       u"04/27(月)",
+                                       u"04/27",
+                                       u""};
     for (int i = 0; i < kDateFormatCount; ++i)
         EXPECT_EQ(DateText(i, kApril27), expected[i]) << "index " << i;
 }
@@ -20,8 +27,10 @@ TEST(ClockTexts, EveryDateFormat)
 TEST(ClockTexts, EveryTimeFormat)
 {
     const Moment halfPastMidnight = Moment::FromCivil(2020, 4, 27, 0, 30, 0);
-    const std::u16string at1505[] = {u"15時05分09秒", u"15時05分", u"15:05:09", u"15:05", u"(PM)03:05:09", u"(PM)03:05", u""};
-    const std::u16string at0030[] = {u"00時30分00秒", u"00時30分", u"00:30:00", u"00:30", u"(AM)12:30:00", u"(AM)12:30", u""};
+    const std::u16string at1505[] = {u"15時05分09秒", u"15時05分",  u"15:05:09", u"15:05",
+                                     u"(PM)03:05:09", u"(PM)03:05", u""};
+    const std::u16string at0030[] = {u"00時30分00秒", u"00時30分",  u"00:30:00", u"00:30",
+                                     u"(AM)12:30:00", u"(AM)12:30", u""};
     for (int i = 0; i < kTimeFormatCount; ++i) {
         EXPECT_EQ(TimeText(i, kApril27), at1505[i]) << "index " << i;
         EXPECT_EQ(TimeText(i, halfPastMidnight), at0030[i]) << "index " << i;

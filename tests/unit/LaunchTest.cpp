@@ -76,12 +76,15 @@ TEST(DueLaunches, OpensTickedDueRowsInListOrder)
 {
     SteppingClock clock(kMonday0705, 0);
     RecordingRunner runner;
-    const std::vector<LaunchEntry> rows = {
-        {u"a.qel", u"7", u"5", u" 月", true},        {u"unticked.qel", u"7", u"5", u"月", false},
-        {u"hour.qel", u"8", u"5", u"月", true},     {u"minute.qel", u"7", u"6", u"月", true},
-        {u"weekday.qel", u"7", u"5", u"火", true},  {u"empty-day.qel", u"7", u"5", u"", true},
-        {u"b.qel", u"07", u"05", u"日 月 火 水 木 金 土", true}, {u"bad.qel", u"7.0", u"5", u"月", true},
-        {u"a.qel", u"7", u"5", u"月", true}};
+    const std::vector<LaunchEntry> rows = {{u"a.qel", u"7", u"5", u" 月", true},
+                                           {u"unticked.qel", u"7", u"5", u"月", false},
+                                           {u"hour.qel", u"8", u"5", u"月", true},
+                                           {u"minute.qel", u"7", u"6", u"月", true},
+                                           {u"weekday.qel", u"7", u"5", u"火", true},
+                                           {u"empty-day.qel", u"7", u"5", u"", true},
+                                           {u"b.qel", u"07", u"05", u"日 月 火 水 木 金 土", true},
+                                           {u"bad.qel", u"7.0", u"5", u"月", true},
+                                           {u"a.qel", u"7", u"5", u"月", true}};
     RunDueLaunches(rows, u"C:\\Duv\\Qel.exe", clock, runner);
     EXPECT_EQ(runner.opened, (std::vector<std::u16string>{u"a.qel", u"b.qel", u"a.qel"}));
 }

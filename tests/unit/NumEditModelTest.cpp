@@ -49,24 +49,19 @@ TEST_F(NumEditTest, TypingAgainstTheLengths)
         const char16_t* keys;
         const char16_t* text;
         int beeps;
-    } cases[] = {
-        {2, 3, u"573", u"57", 1},          // the third digit is refused
-        {1, 3, u"5", u"0", 1},             // the shown 0 counts as a digit
-        {1, 3, u"\b", u"0", 0},
-        {3, 3, u"12.3456", u"12.345", 1},
-        {3, 0, u"1.5", u"15", 1},          // no point without decimals
-        {3, 3, u"5-", u"-5", 0},
-        {3, 3, u"5--", u"5", 0},           // the sign toggles
-        {3, 3, u"-", u"-1", 0},            // on 0, minus gives -1, not -0
-        {3, 3, u"--", u"1", 0},
-        {3, 3, u"1.5\b", u"1", 0},         // the point goes with its last digit
-        {3, 3, u"5-\b", u"0", 0},
-        {3, 3, u"7\b", u"0", 0},
-        {3, 3, u".", u"0.", 0},
-        {3, 3, u"..", u"0.", 1},
-        {3, 3, u"x", u"0", 1},
-        {3, 3, u"１２．５", u"12.5", 0},    // full-width input
-    };
+    } cases[] =
+        {
+            {2, 3, u"573", u"57", 1}, // the third digit is refused
+            {1, 3, u"5", u"0", 1},    // the shown 0 counts as a digit
+            {1, 3, u"\b", u"0", 0},   {3, 3, u"12.3456", u"12.345", 1},
+            {3, 0, u"1.5", u"15", 1},                            // no point without decimals
+            {3, 3, u"5-", u"-5", 0},  {3, 3, u"5--", u"5", 0},   // the sign toggles
+            {3, 3, u"-", u"-1", 0},                              // on 0, minus gives -1, not -0
+            {3, 3, u"--", u"1", 0},   {3, 3, u"1.5\b", u"1", 0}, // the point goes with its last digit
+            {3, 3, u"5-\b", u"0", 0}, {3, 3, u"7\b", u"0", 0},
+            {3, 3, u".", u"0.", 0},   {3, 3, u"..", u"0.", 1},
+            {3, 3, u"x", u"0", 1},    {3, 3, u"１２．５", u"12.5", 0}, // full-width input
+        };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(std::u16string(c.keys)));
         FakeView v;

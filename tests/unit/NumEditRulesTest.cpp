@@ -19,9 +19,9 @@ TEST(NumEditRules, FilterText)
     const struct {
         const char16_t* in;
         const char16_t* out;
-    } cases[] = {{u"12a4", u"12"},        {u"-1,234", u"-123"}, {u"12.34567", u"12.345"}, {u"1234.5", u""},
-                 {u"5-", u"5"},           {u" 7", u""},         {u"1.2.3", u"1.2"},       {u"1234", u"123"},
-                 {u"-1234", u"-123"},     {u"", u""},           {u"-", u"-"},             {u".5", u".5"}};
+    } cases[] = {{u"12a4", u"12"}, {u"-1,234", u"-123"}, {u"12.34567", u"12.345"}, {u"1234.5", u""},    {u"5-", u"5"},
+                 {u" 7", u""},     {u"1.2.3", u"1.2"},   {u"1234", u"123"},        {u"-1234", u"-123"}, {u"", u""},
+                 {u"-", u"-"},     {u".5", u".5"}};
     for (const auto& c : cases)
         EXPECT_EQ(FilterText(c.in, ThreeAndThree()), c.out) << ::testing::PrintToString(std::u16string(c.in));
     NumEditFormat noPoint = ThreeAndThree();
@@ -36,8 +36,8 @@ TEST(NumEditRules, StripLeadingZeros)
     const struct {
         const char16_t* in;
         const char16_t* out;
-    } cases[] = {{u"007", u"7"}, {u"000", u"0"}, {u"00.5", u"0.5"}, {u".", u"0."},
-                 {u"-007", u"-7"}, {u"-0", u"-0"}, {u"-", u"-"},    {u"", u""}};
+    } cases[] = {{u"007", u"7"},   {u"000", u"0"}, {u"00.5", u"0.5"}, {u".", u"0."},
+                 {u"-007", u"-7"}, {u"-0", u"-0"}, {u"-", u"-"},      {u"", u""}};
     for (const auto& c : cases)
         EXPECT_EQ(StripLeadingZeros(c.in), c.out) << ::testing::PrintToString(std::u16string(c.in));
 }

@@ -21,8 +21,13 @@ TEST(PathText, ExtractFileTitle)
         const char16_t* path;
         const char16_t* title;
     } cases[] = {
-        {u"C:\\Tools\\app.ver2.exe", u"app.ver2"}, {u"C:\\dir.d\\README", u"README"}, {u".profile", u""},
-        {u"a.b.c", u"a.b"}, {u"C:\\x\\noext", u"noext"}, {u"C:\\x\\.cfg", u""}, {u"C:\\x\\", u""},
+        {u"C:\\Tools\\app.ver2.exe", u"app.ver2"},
+        {u"C:\\dir.d\\README", u"README"},
+        {u".profile", u""},
+        {u"a.b.c", u"a.b"},
+        {u"C:\\x\\noext", u"noext"},
+        {u"C:\\x\\.cfg", u""},
+        {u"C:\\x\\", u""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ExtractFileTitle(c.path), c.title) << ::testing::PrintToString(std::u16string(c.path));

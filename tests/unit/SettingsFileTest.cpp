@@ -46,10 +46,7 @@ protected:
         EXPECT_EQ(LoadSettings(files, FakeAnsi, kIni, options), LoadResult::Loaded);
         return options;
     }
-    std::u16string Saved()
-    {
-        return TextDecoding::DecodeText(files.Contents(kIni), FakeAnsi);
-    }
+    std::u16string Saved() { return TextDecoding::DecodeText(files.Contents(kIni), FakeAnsi); }
 
     FakeFileSystem files;
 };
@@ -250,7 +247,8 @@ TEST_F(SettingsFileTest, GarbageLoadsQuietly)
     for (int i = 0; i < 5000; ++i)
         garbage.push_back(static_cast<char>((i * 7919) % 256));
     Load(garbage);
-    static const char truncated[] = "\xFF\xFE[\0D\0i\0s\0p\0]\0\r\0\n\0D\0a\0t\0e\0=\0" "3\0\r";
+    static const char truncated[] = "\xFF\xFE[\0D\0i\0s\0p\0]\0\r\0\n\0D\0a\0t\0e\0=\0"
+                                    "3\0\r";
     EXPECT_EQ(Load(std::string(truncated, sizeof(truncated) - 1)).Date, 3);
     const Options longLine = Load("[Wave]\r\nWhistleWave=" + std::string(1 << 20, 'x') + "\r\n");
     EXPECT_EQ(longLine.WhistleWave.size(), 1u << 20);
@@ -273,10 +271,15 @@ TEST(IniValues, Integers)
     const struct {
         const char16_t* text;
         int value;
-    } cases[] = {{u"12", 12},      {u"-12", -12},        {u"+3", 3},        {u"$ff", 255},     {u"0x10", 16},
-                 {u"0X1a", 26},    {u"0x", 7},           {u"$", 7},         {u"1 2", 7},       {u"12a", 7},
-                 {u"$FFFFFFFF", -1}, {u"2147483647", 2147483647}, {u"2147483648", 7}, {u"-2147483648", -2147483647 - 1},
-                 {u"$123456789", 7}, {u"-", 7},         {u"", 7},          {u"0x0x1", 7}};
+    } cases[] = {{u"12", 12},        {u"-12", -12},
+                 {u"+3", 3},         {u"$ff", 255},
+                 {u"0x10", 16},      {u"0X1a", 26},
+                 {u"0x", 7},         {u"$", 7},
+                 {u"1 2", 7},        {u"12a", 7},
+                 {u"$FFFFFFFF", -1}, {u"2147483647", 2147483647},
+                 {u"2147483648", 7}, {u"-2147483648", -2147483647 - 1},
+                 {u"$123456789", 7}, {u"-", 7},
+                 {u"", 7},           {u"0x0x1", 7}};
     for (const auto& c : cases)
         EXPECT_EQ(ReadInteger(std::u16string(c.text), 7), c.value) << ::testing::PrintToString(std::u16string(c.text));
     EXPECT_EQ(ReadInteger(std::nullopt, 7), 7);
@@ -284,8 +287,14 @@ TEST(IniValues, Integers)
 
 TEST(TextDecoding, MalformedUtf8AndOddUtf16)
 {
-    EXPECT_EQ(TextDecoding::DecodeUtf8("a\xE3\x81" "b\xFF\xF0\x9F\x98\x80"), u"a\uFFFDb\uFFFD\U0001F600");
-    EXPECT_EQ(TextDecoding::DecodeText(std::string("\xFF\xFE" "a\0b", 5), FakeAnsi), u"a");
+    EXPECT_EQ(TextDecoding::DecodeUtf8("a\xE3\x81"
+                                       "b\xFF\xF0\x9F\x98\x80"),
+              u"a\uFFFDb\uFFFD\U0001F600");
+    EXPECT_EQ(TextDecoding::DecodeText(std::string("\xFF\xFE"
+                                                   "a\0b",
+                                                   5),
+                                       FakeAnsi),
+              u"a");
     EXPECT_EQ(TextDecoding::DecodeText("\xED\xA0\x80", nullptr), u"\uFFFD\uFFFD\uFFFD") << "no surrogates from UTF-8";
 }
 

@@ -74,9 +74,10 @@ TEST(LongPathName, RelativePathIsMadeAbsolute)
 
 TEST(DevicePath, FirstMatchingDriveFollowedByABackslashWins)
 {
-    const std::map<char16_t, std::u16string> devices{
-        {u'C', u"\\Device\\HarddiskVolume1"}, {u'D', u""}, {u'E', u"\\Device\\HarddiskVolume10"},
-        {u'F', u"\\Device\\HarddiskVolume10"}};
+    const std::map<char16_t, std::u16string> devices{{u'C', u"\\Device\\HarddiskVolume1"},
+                                                     {u'D', u""},
+                                                     {u'E', u"\\Device\\HarddiskVolume10"},
+                                                     {u'F', u"\\Device\\HarddiskVolume10"}};
     const auto dosDevice = [&](char16_t letter) {
         const auto it = devices.find(letter);
         return it == devices.end() ? std::u16string() : it->second;

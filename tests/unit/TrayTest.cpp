@@ -23,7 +23,12 @@ public:
 
 class TrayClickTest : public ::testing::Test {
 protected:
-    TrayClickTest() : logic(timer, [] { return 500u; }, [] { return TrayPointer{TrayPointer::ssShift, 1000, 760}; })
+    TrayClickTest()
+        : logic(
+              timer, [] { return 500u; },
+              [] {
+                  return TrayPointer{TrayPointer::ssShift, 1000, 760};
+              })
     {
         logic.events.OnMouseDown = [this](TrayButton b, const TrayPointer& p) { Note("down", b, p); };
         logic.events.OnMouseUp = [this](TrayButton b, const TrayPointer& p) { Note("up", b, p); };

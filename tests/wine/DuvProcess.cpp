@@ -153,7 +153,8 @@ bool WriteFileBytes(const std::wstring& path, const std::string& bytes)
 {
     const std::wstring folder = path.substr(0, path.find_last_of(L'\\'));
     SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     DWORD written = 0;

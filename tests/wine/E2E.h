@@ -38,31 +38,31 @@ int CaseArgument(int defaultValue);
 
 } // namespace e2e
 
-#define E2E_CASE(name)                                          \
-    static void name();                                         \
-    static const e2e::CaseRegistrar name##Registrar(#name, name); \
+#define E2E_CASE(name)                                                                                                 \
+    static void name();                                                                                                \
+    static const e2e::CaseRegistrar name##Registrar(#name, name);                                                      \
     static void name()
 
-#define CHECK(condition)                                                     \
-    do {                                                                     \
-        if (!(condition))                                                    \
-            e2e::Fail(__FILE__, __LINE__, "CHECK failed: " #condition);      \
+#define CHECK(condition)                                                                                               \
+    do {                                                                                                               \
+        if (!(condition))                                                                                              \
+            e2e::Fail(__FILE__, __LINE__, "CHECK failed: " #condition);                                                \
     } while (0)
 
-#define CHECK_MSG(condition, stream)                                         \
-    do {                                                                     \
-        if (!(condition)) {                                                  \
-            std::ostringstream e2eMessage;                                   \
-            e2eMessage << "CHECK failed: " #condition " -- " << stream;      \
-            e2e::Fail(__FILE__, __LINE__, e2eMessage.str());                 \
-        }                                                                    \
+#define CHECK_MSG(condition, stream)                                                                                   \
+    do {                                                                                                               \
+        if (!(condition)) {                                                                                            \
+            std::ostringstream e2eMessage;                                                                             \
+            e2eMessage << "CHECK failed: " #condition " -- " << stream;                                                \
+            e2e::Fail(__FILE__, __LINE__, e2eMessage.str());                                                           \
+        }                                                                                                              \
     } while (0)
 
-#define CHECK_TEXT(actual, expected)                                                              \
-    do {                                                                                          \
-        const std::wstring e2eActual = (actual);                                                  \
-        const std::wstring e2eExpected = (expected);                                              \
-        if (e2eActual != e2eExpected)                                                             \
-            e2e::Fail(__FILE__, __LINE__,                                                         \
-                      "expected \"" + e2e::Utf8(e2eExpected) + "\" but got \"" + e2e::Utf8(e2eActual) + "\""); \
+#define CHECK_TEXT(actual, expected)                                                                                   \
+    do {                                                                                                               \
+        const std::wstring e2eActual = (actual);                                                                       \
+        const std::wstring e2eExpected = (expected);                                                                   \
+        if (e2eActual != e2eExpected)                                                                                  \
+            e2e::Fail(__FILE__, __LINE__,                                                                              \
+                      "expected \"" + e2e::Utf8(e2eExpected) + "\" but got \"" + e2e::Utf8(e2eActual) + "\"");         \
     } while (0)

@@ -24,7 +24,8 @@ double LongestGapMs(const std::vector<TestWindow::TitleEvent>& history)
         if (!HasStamp(event.title))
             continue;
         const double at = static_cast<double>((static_cast<unsigned long long>(event.when.dwHighDateTime) << 32) |
-                                              event.when.dwLowDateTime) / 10000.0;
+                                              event.when.dwLowDateTime) /
+                          10000.0;
         if (previous >= 0 && at - previous > longest)
             longest = at - previous;
         previous = at;

@@ -30,7 +30,8 @@ std::wstring WindowsPath(std::wstring path)
 // (a plain desktop has none).
 int KeepAlive(bool withShell)
 {
-    const HWND window = CreateWindowW(L"STATIC", L"DuvE2E keeper", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    const HWND window =
+        CreateWindowW(L"STATIC", L"DuvE2E keeper", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     if (withShell)
         e2e::WaitUntil([] { return FindWindowW(L"Shell_TrayWnd", nullptr) != nullptr; }, 60000, 100);
     e2e::Log(window ? "ready" : "no desktop");
@@ -75,6 +76,7 @@ int wmain(int argc, wchar_t** argv)
             e2e::SetCaseArgument(_wtoi(argv[4]));
         return e2e::RunCase(e2e::Utf8(argv[2]));
     }
-    e2e::Log("usage: DuvE2E.exe run CASE DUV.EXE [NUMBER] | list | keepalive | stamped-title | measure PROGRAM SECONDS | show-page N");
+    e2e::Log("usage: DuvE2E.exe run CASE DUV.EXE [NUMBER] | list | keepalive | stamped-title | measure PROGRAM SECONDS "
+             "| show-page N");
     return 2;
 }

@@ -79,13 +79,14 @@ int Measure(const std::wstring& program, int seconds)
     const int median = lags.perSecond.empty() ? -1 : lags.perSecond[lags.perSecond.size() / 2];
     const int worst = lags.perSecond.empty() ? -1 : lags.perSecond.back();
     char line[512];
-    snprintf(line, sizeof(line),
-             "first_stamp_ms=%.0f cpu_seconds=%.3f cpu_seconds_per_hour=%.2f working_set_kb=%zu peak_working_set_kb=%zu "
-             "handles=%lu "
-             "seconds_stamped=%zu skipped_seconds=%d lag_median_ms=%d lag_worst_ms=%d",
-             firstStamp, cpu, cpu * 3600.0 / seconds, static_cast<size_t>(memory.WorkingSetSize / 1024),
-             static_cast<size_t>(memory.PeakWorkingSetSize / 1024),
-             static_cast<unsigned long>(handles), lags.perSecond.size(), lags.skipped, median, worst);
+    snprintf(
+        line, sizeof(line),
+        "first_stamp_ms=%.0f cpu_seconds=%.3f cpu_seconds_per_hour=%.2f working_set_kb=%zu peak_working_set_kb=%zu "
+        "handles=%lu "
+        "seconds_stamped=%zu skipped_seconds=%d lag_median_ms=%d lag_worst_ms=%d",
+        firstStamp, cpu, cpu * 3600.0 / seconds, static_cast<size_t>(memory.WorkingSetSize / 1024),
+        static_cast<size_t>(memory.PeakWorkingSetSize / 1024), static_cast<unsigned long>(handles),
+        lags.perSecond.size(), lags.skipped, median, worst);
     e2e::Log(line);
     return 0;
 }

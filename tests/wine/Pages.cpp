@@ -22,7 +22,8 @@ int ShowPage(int page)
     RECT rect{};
     GetWindowRect(form, &rect);
     char line[96];
-    snprintf(line, sizeof(line), "%ld %ld %ld %ld", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    snprintf(line, sizeof(line), "%ld %ld %ld %ld", rect.left, rect.top, rect.right - rect.left,
+             rect.bottom - rect.top);
     e2e::Log(line);
     return 0;
 }

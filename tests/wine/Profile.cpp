@@ -17,8 +17,8 @@ std::string Encode(const std::wstring& text, IniEncoding encoding)
     if (encoding == IniEncoding::Utf16)
         return Utf16LeWithBom(text);
     const UINT codePage = encoding == IniEncoding::Utf8 ? CP_UTF8 : CP_ACP;
-    const int size = WideCharToMultiByte(codePage, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
-                                         nullptr, nullptr);
+    const int size =
+        WideCharToMultiByte(codePage, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<std::size_t>(size), '\0');
     WideCharToMultiByte(codePage, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), size, nullptr, nullptr);
     return (encoding == IniEncoding::Utf8 ? std::string("\xEF\xBB\xBF") : std::string()) + bytes;
@@ -84,8 +84,7 @@ std::wstring PrepareProgramFolder(const std::wstring& caseName, bool withQel)
 void RegisterQelFileType(const std::wstring& standInPath)
 {
     SetClassDefault(L".qel", L"DuvE2E.QelScript");
-    SetClassDefault(L"DuvE2E.QelScript\\shell\\open\\command",
-                    L"\"" + standInPath + L"\" --opened \"%1\"");
+    SetClassDefault(L"DuvE2E.QelScript\\shell\\open\\command", L"\"" + standInPath + L"\" --opened \"%1\"");
 }
 
 std::wstring QelCalls(const std::wstring& folder)

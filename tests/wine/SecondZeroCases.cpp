@@ -40,8 +40,8 @@ std::wstring LaunchIni(const std::wstring& script, const SYSTEMTIME& at)
 {
     const std::wstring hour = std::to_wstring(at.wHour), minute = std::to_wstring(at.wMinute);
     return L"[Qel]\r\nCount=1\r\nFile0=" + script + L"\r\nHour0=" + hour + L"\r\nMin0=" + minute + L"\r\nDay0= " +
-           kWeekdayLetters[at.wDayOfWeek] + L"\r\nEnabled0=1\r\nFile1=" + script + L"\r\nHour1=" + hour +
-           L"\r\nMin1=" + minute + L"\r\nEnabled1=0\r\n";
+           kWeekdayLetters[at.wDayOfWeek] + L"\r\nEnabled0=1\r\nFile1=" + script + L"\r\nHour1=" + hour + L"\r\nMin1=" +
+           minute + L"\r\nEnabled1=0\r\n";
 }
 
 int Count(const std::wstring& text, const std::wstring& part)

@@ -196,7 +196,7 @@ E2E_CASE(CopyDataIsReadWithinItsBounds)
     const wchar_t lower[] = L"/show";
     const wchar_t show[] = L"/Show\0more";
     SendCopyData(duv.form, lower, sizeof(lower));
-    SendCopyData(duv.form, show, 6);  // claims less than the text: "/Sh"
+    SendCopyData(duv.form, show, 6); // claims less than the text: "/Sh"
     SendCopyData(duv.form, show, 0);
     SendCopyData(duv.form, nullptr, 0);
     Sleep(500);

@@ -74,8 +74,8 @@ void TestWindow::CreateOnThread()
     wc.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
     wc.lpszClassName = kWindowClass;
     RegisterClassExW(&wc);
-    hwnd_ = CreateWindowExW(0, kWindowClass, initialTitle_.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, x_, y_, 420,
-                            240, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    hwnd_ = CreateWindowExW(0, kWindowClass, initialTitle_.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, x_, y_, 420, 240,
+                            nullptr, nullptr, GetModuleHandleW(nullptr), this);
 }
 
 LRESULT CALLBACK TestWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -89,12 +89,8 @@ LRESULT CALLBACK TestWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
         if (self)
             self->Record(reinterpret_cast<const wchar_t*>(lParam));
         break;
-    case kHangMessage:
-        Sleep(static_cast<DWORD>(wParam));
-        return 0;
-    case kRetitleMessage:
-        SetTimer(hwnd, kRetitleTimer, static_cast<UINT>(wParam), nullptr);
-        return 0;
+    case kHangMessage: Sleep(static_cast<DWORD>(wParam)); return 0;
+    case kRetitleMessage: SetTimer(hwnd, kRetitleTimer, static_cast<UINT>(wParam), nullptr); return 0;
     case WM_TIMER:
         if (wParam == kRetitleTimer) {
             static unsigned counter = 0;
@@ -106,11 +102,8 @@ LRESULT CALLBACK TestWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
         SetWindowTextW(hwnd, reinterpret_cast<const wchar_t*>(lParam));
         delete[] reinterpret_cast<wchar_t*>(lParam);
         return 0;
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
-    default:
-        break;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
+    default: break;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
@@ -118,24 +111,15 @@ LRESULT CALLBACK TestWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
 INT_PTR CALLBACK TestWindow::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_INITDIALOG:
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, lParam);
-        return TRUE;
+    case WM_INITDIALOG: SetWindowLongPtrW(hwnd, GWLP_USERDATA, lParam); return TRUE;
     case WM_SETTEXT:
         if (TestWindow* self = Owner(hwnd))
             self->Record(reinterpret_cast<const wchar_t*>(lParam));
         return FALSE;
-    case kHangMessage:
-        Sleep(static_cast<DWORD>(wParam));
-        return TRUE;
-    case WM_CLOSE:
-        DestroyWindow(hwnd);
-        return TRUE;
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return TRUE;
-    default:
-        return FALSE;
+    case kHangMessage: Sleep(static_cast<DWORD>(wParam)); return TRUE;
+    case WM_CLOSE: DestroyWindow(hwnd); return TRUE;
+    case WM_DESTROY: PostQuitMessage(0); return TRUE;
+    default: return FALSE;
     }
 }
 

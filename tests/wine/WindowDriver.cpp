@@ -134,7 +134,8 @@ HWND WaitForTopLevel(DWORD processId, const std::function<bool(HWND)>& accept, D
 
 HWND WaitForWindow(DWORD processId, const std::wstring& title, DWORD timeoutMs)
 {
-    return WaitForTopLevel(processId, [&](HWND hwnd) { return WindowTitle(hwnd) == title; }, timeoutMs);
+    return WaitForTopLevel(
+        processId, [&](HWND hwnd) { return WindowTitle(hwnd) == title; }, timeoutMs);
 }
 
 void ChooseFile(HWND dialog, const std::wstring& path)
