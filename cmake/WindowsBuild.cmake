@@ -17,6 +17,10 @@ if(DUV_WINDOWS AND DUV_MINGW_CXX)
     INSTALL_COMMAND ""
     USES_TERMINAL_BUILD ON)
   add_subdirectory(tests/wine/ctest)
+  add_test(NAME package.ZipHoldsProgramGuideAndLicence
+           COMMAND ${CMAKE_COMMAND} -DBUILD=${DUV_WINDOWS_BINARY_DIR} -DVERSION=${PROJECT_VERSION}
+                   -P ${CMAKE_SOURCE_DIR}/cmake/CheckPackage.cmake)
+  set_tests_properties(package.ZipHoldsProgramGuideAndLicence PROPERTIES LABELS package TIMEOUT 600)
 elseif(DUV_WINDOWS)
   message(WARNING "x86_64-w64-mingw32-g++-posix not found: Duv.exe and the Wine tests are skipped")
 endif()
