@@ -6,7 +6,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/install-packages.sh"
 build=$root/build/long
 sanitized=$root/build/long-sanitized
-cmake -S "$root" -B "$build" -DDUV_KILL_ROUNDS=1000 -DDUV_SOAK_MINUTES=30 >/dev/null
+cmake -S "$root" -B "$build" -DDUV_LONG_TESTS=ON -DDUV_KILL_ROUNDS=1000 -DDUV_SOAK_MINUTES=30 >/dev/null
 cmake --build "$build" -j"$(nproc)" >/dev/null
 cmake -S "$root" -B "$sanitized" -DCMAKE_CXX_COMPILER=clang++ -DDUV_SANITIZE=ON -DDUV_FUZZ=ON -DDUV_WINDOWS=OFF \
   -DDUV_FUZZ_SECONDS="${FUZZ_SECONDS:-1800}" >/dev/null

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "settings/IniValues.h"
+#include "settings/OptionKeys.h"
 #include "sysutil/FileSystem.h"
 #include "sysutil/PathText.h"
 #include "sysutil/UserDialogs.h"
@@ -11,9 +12,9 @@ namespace {
 
 // An up-down set from a number keeps it within its range; a text that is no number
 // (only a hand-edited file has one) leaves the position as it was.
-int UpDownPosition(const std::u16string& text, int current, int highest)
+int UpDownPosition(const std::u16string& text, int current, OptionKeys::Range range)
 {
-    return std::clamp(IniValues::ReadInteger(text, current), 0, highest);
+    return std::clamp(IniValues::ReadInteger(text, current), range.low, range.high);
 }
 
 } // namespace
@@ -125,8 +126,8 @@ void LaunchPage::BtnQelEditClick()
         return;
     const LaunchEntry row = rows_[static_cast<std::size_t>(selected_)];
     EditQelChange(row.File);
-    hour_ = UpDownPosition(row.Hour, hour_, 23);
-    minute_ = UpDownPosition(row.Min, minute_, 59);
+    hour_ = UpDownPosition(row.Hour, hour_, OptionKeys::kHours);
+    minute_ = UpDownPosition(row.Min, minute_, OptionKeys::kMinutes);
     days_ = Weekdays::ChoiceOf(row.Day);
     DeleteSelected();
     enabled_.remove = false;

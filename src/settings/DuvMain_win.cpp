@@ -8,6 +8,7 @@
 #include "settings/SettingsRules.h"
 #include "shell/ApplicationWindow_win.h"
 #include "shell/CopyDataText.h"
+#include "shell/SingleInstance.h"
 #include "shell/TaskBarList_win.h"
 #include "sysutil/AnsiText_win.h"
 #include "sysutil/DataFolder.h"
@@ -15,8 +16,8 @@
 
 namespace {
 
-constexpr const wchar_t* kFormClass = L"TDuvMainForm";
-constexpr const wchar_t* kFormTitle = L"Duv";
+const wchar_t* const kFormClass = WideConstant(SingleInstance::kFormClass);
+const wchar_t* const kFormTitle = WideConstant(SingleInstance::kFormTitle);
 constexpr UINT kShowRequestMessage = WM_APP + 1;
 constexpr DWORD kFormStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME;
@@ -74,8 +75,6 @@ void TDuvMainForm::FormCreate()
     const bool startChoice = IsWindowsXPFamily();
     for (int id : {IDC_RADIOGROUPSTART, IDC_START0, IDC_START1, IDC_START2})
         Enable(id, startChoice);
-    for (int i = 0; i < 7; ++i)
-        FCHKDay[static_cast<std::size_t>(i)] = Control(IDC_CHKDAY0 + i);
     LoadSettings();
     TrayIcon->SetIconVisible(Checked(IDC_CHKTRAY));
     SelectPage(0);
@@ -208,7 +207,7 @@ bool TDuvMainForm::PreTranslateMessage(MSG& message)
 
 void TDuvMainForm::OnCopyData(const COPYDATASTRUCT* data)
 {
-    if (!data || CopyDataText(data->lpData, data->cbData) != kShowRequestText)
+    if (!data || CopyDataText(data->lpData, data->cbData) != SingleInstance::kShowRequestText)
         return;
     RequestShow();
 }

@@ -160,7 +160,6 @@ private:
 
     std::array<TabSheet, FormLayout::kPageCount> sheets_;
     std::array<HWND, 700> controls_{};
-    std::array<HWND, 7> FCHKDay{};
     HFONT font_ = nullptr;
     HFONT numberFont_ = nullptr;
     HBRUSH windowBrush_ = nullptr;

@@ -4,8 +4,12 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 #include "clock/ClockTexts.h"
 #include "controls/MnNumEdit_win.h"
+#include "settings/NumberBoxes.h"
+#include "settings/OptionKeys.h"
 #include "sysutil/WideText_win.h"
 
 namespace {
@@ -44,11 +48,23 @@ ClassAndStyle ClassOf(Kind kind)
 }
 
 struct UpDownRange {
-    int id, low, high, position;
+    int id;
+    OptionKeys::Range range;
+    int position;
 };
 
-constexpr UpDownRange kUpDowns[] = {{IDC_UDWHISTLE, 1, 60, 10}, {IDC_UDALARM, 1, 60, 10}, {IDC_UDHOUR, 0, 23, 0},
-                                    {IDC_UDMIN, 0, 59, 0},      {IDC_UDQELH, 0, 23, 0},   {IDC_UDQELM, 0, 59, 0}};
+// The ranges and first positions of the up-down buttons: those of the options they
+// show, and the launch editor's hour and minute, which start at 0.
+std::vector<UpDownRange> UpDownRanges()
+{
+    const auto option = [](int id, int Options::*field) {
+        const OptionKeys::OptionKey& key = OptionKeys::Of(field);
+        return UpDownRange{id, key.range, key.defaultValue};
+    };
+    return {option(IDC_UDWHISTLE, &Options::WhistleTime), option(IDC_UDALARM, &Options::AlarmTime),
+            option(IDC_UDHOUR, &Options::AlarmHour),      option(IDC_UDMIN, &Options::AlarmMin),
+            {IDC_UDQELH, OptionKeys::kHours, 0},          {IDC_UDQELM, OptionKeys::kMinutes, 0}};
+}
 
 struct Column {
     const wchar_t* caption;
@@ -104,16 +120,14 @@ void ConfigureNumberBox(HWND window, Kind kind)
     TMnNumEdit* box = TMnNumEdit::FromHandle(window);
     if (!box)
         return;
+    const NumberBoxStyle style = kind == Kind::NumberBox ? LengthBoxStyle() : UpDownDisplayStyle();
     box->SetAutoSize(false);
-    box->Model().SetComma(false);
-    if (kind == Kind::NumberBox) {
-        box->Model().SetIntegerLength(3);
-    } else {
+    if (style.buttonFace)
         box->SetColor(GetSysColor(COLOR_BTNFACE));
-        box->Model().SetErrorBeep(false);
-        box->Model().SetIntegerLength(2);
-        box->Model().SetReadOnly(true);
-    }
+    box->Model().SetComma(style.format.Comma);
+    box->Model().SetIntegerLength(style.format.IntegerLength);
+    box->Model().SetErrorBeep(style.errorBeep);
+    box->Model().SetReadOnly(style.readOnly);
     box->Model().SetText(u"0");
 }
 
@@ -161,9 +175,9 @@ void TDuvMainForm::CreateControls()
         if (IsNumberBox(place.kind))
             ConfigureNumberBox(Control(place.id), place.kind);
     }
-    for (const UpDownRange& range : kUpDowns) {
-        SendMessageW(Control(range.id), UDM_SETRANGE32, static_cast<WPARAM>(range.low), range.high);
-        SendMessageW(Control(range.id), UDM_SETPOS32, 0, range.position);
+    for (const UpDownRange& upDown : UpDownRanges()) {
+        SendMessageW(Control(upDown.id), UDM_SETRANGE32, static_cast<WPARAM>(upDown.range.low), upDown.range.high);
+        SendMessageW(Control(upDown.id), UDM_SETPOS32, 0, upDown.position);
     }
     const HWND list = Control(IDC_LISTVIEWQEL);
     ListView_SetExtendedListViewStyle(list, LVS_EX_CHECKBOXES | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);

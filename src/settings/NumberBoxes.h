@@ -1,21 +1,33 @@
 #pragma once
 #include "controls/NumEditRules.h"
 
-// The number boxes of the settings window: the length box takes up to three integer
-// digits (and, by the box's defaults, a sign and decimals); the displays beside the
-// up-down buttons show two digits.
-inline NumEditFormat CapLengthFormat()
-{
+// The two kinds of number box of the settings window: the properties they are given,
+// all others keeping the box's defaults.
+struct NumberBoxStyle {
     NumEditFormat format;
-    format.IntegerLength = 3;
-    format.Comma = false;
-    return format;
+    bool readOnly = false;
+    bool errorBeep = true;
+    bool buttonFace = false; // the button-face colour in place of the window colour
+};
+
+// The length box: up to three integer digits without separators (and, by the box's
+// defaults, a sign and decimals).
+inline NumberBoxStyle LengthBoxStyle()
+{
+    NumberBoxStyle style;
+    style.format.IntegerLength = 3;
+    style.format.Comma = false;
+    return style;
 }
 
-inline NumEditFormat UpDownDisplayFormat()
+// The displays beside the up-down buttons: two digits, no typing, no beep.
+inline NumberBoxStyle UpDownDisplayStyle()
 {
-    NumEditFormat format;
-    format.IntegerLength = 2;
-    format.Comma = false;
-    return format;
+    NumberBoxStyle style;
+    style.format.IntegerLength = 2;
+    style.format.Comma = false;
+    style.readOnly = true;
+    style.errorBeep = false;
+    style.buttonFace = true;
+    return style;
 }

@@ -1,5 +1,12 @@
 #include "settings/Options.h"
 
+#include "settings/OptionKeys.h"
+
+Options::Options()
+{
+    OptionKeys::ApplyDefaults(*this);
+}
+
 // The length box admits a sign and decimals; the limit is the whole part of the
 // number, at least 0, so "-5" cuts the title away and "12.9" keeps 12 characters.
 int Options::LengthLimit() const

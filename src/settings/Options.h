@@ -4,32 +4,35 @@
 
 #include "launcher/LaunchEntry.h"
 
-// The live option set; each field is named after its key in "Duv.ini".
+// The live option set; each field is named after its key in "Duv.ini". Its keys,
+// defaults and ranges stand in the table of OptionKeys.h.
 struct Options {
+    Options();
+
     // [Disp]
-    std::u16string Length = u"0";
-    bool EnabledLength = false;
-    bool ExeName = false;
-    int Position = 0; // 0 title then stamp, 1 stamp then title
-    int Start = 0;    // 0 leave the Start button alone, 1 date, 2 time
-    bool Tray = true;
-    int Date = 0;
-    int Time = 0;
-    bool Whistle = false;
-    int WhistleTime = 10;
-    bool Alarm = false;
-    int AlarmTime = 10;
-    int AlarmHour = 0;
-    int AlarmMin = 0;
+    std::u16string Length;
+    bool EnabledLength{};
+    bool ExeName{};
+    int Position{}; // 0 title then stamp, 1 stamp then title
+    int Start{};    // 0 leave the Start button alone, 1 date, 2 time
+    bool Tray{};
+    int Date{};
+    int Time{};
+    bool Whistle{};
+    int WhistleTime{};
+    bool Alarm{};
+    int AlarmTime{};
+    int AlarmHour{};
+    int AlarmMin{};
     // [Disable]
     std::vector<std::u16string> Disable;
-    bool Dialog = false;
+    bool Dialog{};
     // [Wave]
-    bool WhistleEnabled = false;
-    bool WhistleFront = false;
+    bool WhistleEnabled{};
+    bool WhistleFront{};
     std::u16string WhistleWave;
-    bool WhistleVoiceEnabled = false;
-    bool AlarmEnabled = false;
+    bool WhistleVoiceEnabled{};
+    bool AlarmEnabled{};
     std::u16string AlarmWave;
     // [Qel]
     std::vector<LaunchEntry> Qel;

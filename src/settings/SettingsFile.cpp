@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "clock/ClockTexts.h"
 #include "launcher/Weekdays.h"
 #include "settings/IniValues.h"
 #include "settings/NumberBoxes.h"
+#include "settings/OptionKeys.h"
 #include "sysutil/DriveRules.h"
 
 namespace SettingsFile {
@@ -15,27 +15,12 @@ const char16_t* const kQelFileName = u"Qel.ini";
 
 namespace {
 
-constexpr const char16_t* kDisp = u"Disp";
-constexpr const char16_t* kDisable = u"Disable";
-constexpr const char16_t* kWave = u"Wave";
-constexpr const char16_t* kQel = u"Qel";
-
 using IniValues::BoolText;
 using IniValues::IntegerText;
 using IniValues::ReadBool;
 using IniValues::ReadInteger;
-
-// A radio group shows -1 (none) up to its last item.
-int RadioIndex(int value, int itemCount)
-{
-    return std::clamp(value, -1, itemCount - 1);
-}
-
-// A drop-down list shows no item for an index outside its items.
-int ListIndex(int value, int itemCount)
-{
-    return value >= 0 && value < itemCount ? value : -1;
-}
+using OptionKeys::OptionKey;
+using OptionKeys::Step;
 
 class Reader {
 public:
@@ -58,31 +43,36 @@ private:
     const char16_t* section_;
 };
 
-void LoadDisp(const Reader& disp, Options& options)
+// The text a box shows for a stored text: the length box takes only a number.
+std::u16string AsShown(const OptionKey& key, const std::u16string& text)
 {
-    if (const auto length = disp.Text(u"Length"))
-        options.Length = NumEditRules::StripLeadingZeros(NumEditRules::FilterText(*length, CapLengthFormat()));
-    options.EnabledLength = disp.Bool(u"EnabledLength", options.EnabledLength);
-    options.ExeName = disp.Bool(u"ExeName", options.ExeName);
-    options.Tray = disp.Bool(u"Tray", true);
-    options.Position = RadioIndex(disp.Integer(u"Position", 0), 2);
-    options.Start = RadioIndex(disp.Integer(u"Start", 0), 3);
+    if (key.shown == OptionKeys::Shown::LengthBox)
+        return NumEditRules::StripLeadingZeros(NumEditRules::FilterText(text, LengthBoxStyle().format));
+    return text;
 }
 
-void LoadSignals(const Reader& disp, const Reader& wave, Options& options)
+void LoadValue(const OptionKey& key, const Reader& reader, Options& options)
 {
-    options.Whistle = disp.Bool(u"Whistle", false);
-    options.WhistleTime = std::clamp(disp.Integer(u"WhistleTime", 10), 1, 60);
-    options.WhistleEnabled = wave.Bool(u"WhistleEnabled", false);
-    options.WhistleFront = wave.Bool(u"WhistleFront", false);
-    options.WhistleWave = wave.Text(u"WhistleWave", u"");
-    options.WhistleVoiceEnabled = wave.Bool(u"WhistleVoiceEnabled", false);
-    options.Alarm = disp.Bool(u"Alarm", false);
-    options.AlarmTime = std::clamp(disp.Integer(u"AlarmTime", 10), 1, 60);
-    options.AlarmHour = std::clamp(disp.Integer(u"AlarmHour", 0), 0, 23);
-    options.AlarmMin = std::clamp(disp.Integer(u"AlarmMin", 0), 0, 59);
-    options.AlarmEnabled = wave.Bool(u"AlarmEnabled", false);
-    options.AlarmWave = wave.Text(u"AlarmWave", u"");
+    if (const auto* flag = std::get_if<bool Options::*>(&key.field)) {
+        options.*(*flag) = reader.Bool(key.key, key.keeps ? options.*(*flag) : key.defaultValue != 0);
+    } else if (const auto* number = std::get_if<int Options::*>(&key.field)) {
+        options.*(*number) = OptionKeys::Bring(key, reader.Integer(key.key, key.defaultValue));
+    } else if (const auto* text = std::get_if<std::u16string Options::*>(&key.field)) {
+        if (const auto stored = reader.Text(key.key))
+            options.*(*text) = AsShown(key, *stored);
+        else if (!key.keeps)
+            options.*(*text) = key.defaultText;
+    }
+}
+
+void StoreValue(const OptionKey& key, const Options& options, IniDocument& ini)
+{
+    if (const auto* flag = std::get_if<bool Options::*>(&key.field))
+        ini.Set(key.section, key.key, BoolText(options.*(*flag)));
+    else if (const auto* number = std::get_if<int Options::*>(&key.field))
+        ini.Set(key.section, key.key, IntegerText(options.*(*number)));
+    else if (const auto* text = std::get_if<std::u16string Options::*>(&key.field))
+        ini.Set(key.section, key.key, options.*(*text));
 }
 
 void LoadDisable(const Reader& disable, Options& options)
@@ -93,7 +83,7 @@ void LoadDisable(const Reader& disable, Options& options)
         options.Disable.push_back(disable.Text(IntegerText(i), u""));
 }
 
-// Rows whose script file has gone are dropped.
+// Rows whose script file has gone are dropped; a missing value keeps a new row's.
 void LoadQel(const Reader& qel, Options& options, FileSystem& files)
 {
     options.Qel.clear();
@@ -104,25 +94,33 @@ void LoadQel(const Reader& qel, Options& options, FileSystem& files)
         row.File = qel.Text(u"File" + n, u"");
         if (!SafeFileExists(files, row.File))
             continue;
-        row.Enabled = qel.Bool(u"Enabled" + n, true);
-        row.Hour = qel.Text(u"Hour" + n, u"0");
-        row.Min = qel.Text(u"Min" + n, u"0");
+        row.Enabled = qel.Bool(u"Enabled" + n, row.Enabled);
+        row.Hour = qel.Text(u"Hour" + n, row.Hour);
+        row.Min = qel.Text(u"Min" + n, row.Min);
         row.Day = qel.Text(u"Day" + n, Weekdays::kEveryDay);
         options.Qel.push_back(std::move(row));
     }
 }
 
+void StoreDisable(const Options& options, IniDocument& ini)
+{
+    ini.Set(OptionKeys::kDisable, u"Count", IntegerText(static_cast<long long>(options.Disable.size()) - 1));
+    for (std::size_t i = 0; i < options.Disable.size(); ++i)
+        ini.Set(OptionKeys::kDisable, IntegerText(static_cast<long long>(i)), options.Disable[i]);
+}
+
 void StoreQel(const Options& options, IniDocument& ini)
 {
-    ini.Set(kQel, u"Count", IntegerText(static_cast<long long>(options.Qel.size()) - 1));
+    const char16_t* qel = OptionKeys::kQel;
+    ini.Set(qel, u"Count", IntegerText(static_cast<long long>(options.Qel.size()) - 1));
     for (std::size_t i = 0; i < options.Qel.size(); ++i) {
         const std::u16string n = IntegerText(static_cast<long long>(i));
         const LaunchEntry& row = options.Qel[i];
-        ini.Set(kQel, u"File" + n, row.File);
-        ini.Set(kQel, u"Hour" + n, row.Hour);
-        ini.Set(kQel, u"Min" + n, row.Min);
-        ini.Set(kQel, u"Day" + n, row.Day);
-        ini.Set(kQel, u"Enabled" + n, BoolText(row.Enabled));
+        ini.Set(qel, u"File" + n, row.File);
+        ini.Set(qel, u"Hour" + n, row.Hour);
+        ini.Set(qel, u"Min" + n, row.Min);
+        ini.Set(qel, u"Day" + n, row.Day);
+        ini.Set(qel, u"Enabled" + n, BoolText(row.Enabled));
     }
 }
 
@@ -135,43 +133,25 @@ IniDocument ReadDocument(const std::string& bytes, const AnsiDecoder& ansi)
 
 void LoadInto(const IniDocument& ini, Options& options, FileSystem& files)
 {
-    const Reader disp(ini, kDisp), disable(ini, kDisable), wave(ini, kWave), qel(ini, kQel);
-    LoadDisp(disp, options);
-    LoadDisable(disable, options);
-    options.Dialog = disable.Bool(u"Dialog", false);
-    options.Date = ListIndex(disp.Integer(u"Date", 0), ClockTexts::kDateFormatCount);
-    options.Time = ListIndex(disp.Integer(u"Time", 0), ClockTexts::kTimeFormatCount);
-    LoadSignals(disp, wave, options);
-    LoadQel(qel, options, files);
+    for (const OptionKey& key : OptionKeys::Keys()) {
+        const Reader reader(ini, key.section);
+        switch (key.step) {
+        case Step::Value: LoadValue(key, reader, options); break;
+        case Step::DisableList: LoadDisable(reader, options); break;
+        case Step::QelList: LoadQel(reader, options, files); break;
+        }
+    }
 }
 
 void StoreInto(const Options& options, IniDocument& ini)
 {
-    ini.Set(kDisp, u"Length", options.Length);
-    ini.Set(kDisp, u"EnabledLength", BoolText(options.EnabledLength));
-    ini.Set(kDisp, u"ExeName", BoolText(options.ExeName));
-    ini.Set(kDisp, u"Position", IntegerText(options.Position));
-    ini.Set(kDisp, u"Start", IntegerText(options.Start));
-    ini.Set(kDisp, u"Tray", BoolText(options.Tray));
-    ini.Set(kDisable, u"Count", IntegerText(static_cast<long long>(options.Disable.size()) - 1));
-    for (std::size_t i = 0; i < options.Disable.size(); ++i)
-        ini.Set(kDisable, IntegerText(static_cast<long long>(i)), options.Disable[i]);
-    ini.Set(kDisable, u"Dialog", BoolText(options.Dialog));
-    ini.Set(kDisp, u"Date", IntegerText(options.Date));
-    ini.Set(kDisp, u"Time", IntegerText(options.Time));
-    ini.Set(kDisp, u"Whistle", BoolText(options.Whistle));
-    ini.Set(kDisp, u"WhistleTime", IntegerText(options.WhistleTime));
-    ini.Set(kWave, u"WhistleEnabled", BoolText(options.WhistleEnabled));
-    ini.Set(kWave, u"WhistleFront", BoolText(options.WhistleFront));
-    ini.Set(kWave, u"WhistleWave", options.WhistleWave);
-    ini.Set(kWave, u"WhistleVoiceEnabled", BoolText(options.WhistleVoiceEnabled));
-    ini.Set(kDisp, u"Alarm", BoolText(options.Alarm));
-    ini.Set(kDisp, u"AlarmTime", IntegerText(options.AlarmTime));
-    ini.Set(kDisp, u"AlarmHour", IntegerText(options.AlarmHour));
-    ini.Set(kDisp, u"AlarmMin", IntegerText(options.AlarmMin));
-    ini.Set(kWave, u"AlarmEnabled", BoolText(options.AlarmEnabled));
-    ini.Set(kWave, u"AlarmWave", options.AlarmWave);
-    StoreQel(options, ini);
+    for (const OptionKey& key : OptionKeys::Keys()) {
+        switch (key.step) {
+        case Step::Value: StoreValue(key, options, ini); break;
+        case Step::DisableList: StoreDisable(options, ini); break;
+        case Step::QelList: StoreQel(options, ini); break;
+        }
+    }
 }
 
 LoadResult LoadSettings(FileSystem& files, const AnsiDecoder& ansi, const std::u16string& path, Options& options)

@@ -41,11 +41,6 @@ std::u16string EarlySignalCaption(int whistleTime)
     return IniValues::IntegerText(whistleTime) + u"秒前からタイトルバー点滅、サウンド有効(&M)";
 }
 
-Enabling EnablingOf(const Options& options)
-{
-    return {options.EnabledLength, options.Whistle, options.Alarm};
-}
-
 LoadReactions ReactionsOfLoad(const Options& shown, const Options& loaded)
 {
     return {loaded.Start == 0 && shown.Start != 0};

@@ -10,15 +10,6 @@ namespace SettingsRules {
 // "10秒前からタイトルバー点滅、サウンド有効(&M)" for the lead time of the early signal.
 std::u16string EarlySignalCaption(int whistleTime);
 
-// Which controls a switch enables: the length box, the eight time-signal controls
-// (with the sound path in the window colour), the twelve alarm controls.
-struct Enabling {
-    bool capLength = false;
-    bool whistle = false;
-    bool alarm = false;
-};
-Enabling EnablingOf(const Options& options);
-
 // What loading a new option set into the controls sets off beyond the enabling:
 // choosing "変更しない" for the Start button puts its caption back at once.
 struct LoadReactions {

@@ -3,14 +3,16 @@
 #include <shlwapi.h>
 
 #include <algorithm>
-#include <map>
+#include <type_traits>
 
 #include "shell/ApplicationWindow_win.h"
+#include "sysutil/SharedWindow_win.h"
 
 namespace {
 
 constexpr UINT kCallbackMessage = WM_USER + 1024; // 2048
-constexpr int kAddRetries = 60;                   // once a second for a minute
+static_assert(std::extent_v<decltype(NOTIFYICONDATAW::szTip)> >= kTrayTipUnits, "the tip and its zero fit");
+constexpr int kAddRetries = 60; // once a second for a minute
 
 #ifndef NOTIFYICONDATAW_V2_SIZE
 #define NOTIFYICONDATAW_V2_SIZE FIELD_OFFSET(NOTIFYICONDATAW, guidItem)
@@ -46,66 +48,33 @@ void AllowTaskbarCreated(HWND window)
         changeFilter(window, TaskbarCreatedMessage(), 1 /* MSGFLT_ALLOW */, nullptr);
 }
 
-// The hidden window that receives the shell's callbacks for every icon.
-class TTrayIconHandler {
+// The hidden window that receives the shell's callbacks for every icon. It cannot be
+// closed from outside, and agrees to the session's end.
+class TTrayIconHandler : public SharedWindow<TCoolTrayIcon> {
 public:
     static TTrayIconHandler& Instance()
     {
         static TTrayIconHandler handler;
         return handler;
     }
-    UINT Add(TCoolTrayIcon* icon)
-    {
-        if (RefCount++ == 0)
-            Create();
-        const UINT id = nextId_++;
-        icons_[id] = icon;
-        return id;
-    }
-    void Remove(UINT id)
-    {
-        icons_.erase(id);
-        if (--RefCount == 0 && FHandle) {
-            DestroyWindow(FHandle);
-            FHandle = nullptr;
-        }
-    }
-    HWND Handle() const { return FHandle; }
 
 private:
-    static LRESULT CALLBACK HandleIconMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+    TTrayIconHandler() : SharedWindow(L"TTrayIconHandler", nullptr, WS_POPUP, WS_EX_TOOLWINDOW) {}
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         switch (message) {
-        case kCallbackMessage: {
-            const auto& icons = Instance().icons_;
-            const auto it = icons.find(static_cast<UINT>(wParam));
-            if (it != icons.end())
-                it->second->HandleCallback(static_cast<unsigned>(lParam));
+        case kCallbackMessage:
+            if (TCoolTrayIcon* icon = Find(wParam))
+                icon->HandleCallback(static_cast<unsigned>(lParam));
             return 0;
-        }
-        // It cannot be closed from outside, and agrees to the session's end.
         case WM_CLOSE:
         case WM_QUERYENDSESSION:
         case WM_ENDSESSION:
         case WM_QUIT: return 1;
-        default: return DefWindowProcW(hwnd, message, wParam, lParam);
+        default: return SharedWindow::HandleMessage(message, wParam, lParam);
         }
     }
-    void Create()
-    {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = HandleIconMessage;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"TTrayIconHandler";
-        RegisterClassW(&wc);
-        FHandle = CreateWindowExW(WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                  wc.hInstance, nullptr);
-    }
-
-    int RefCount = 0;
-    HWND FHandle = nullptr;
-    UINT nextId_ = 1;
-    std::map<UINT, TCoolTrayIcon*> icons_;
 };
 
 TrayPointer ReadPointer()
@@ -124,7 +93,7 @@ TrayPointer ReadPointer()
 } // namespace
 
 TCoolTrayIcon::TCoolTrayIcon(ApplicationWindow& application, HWND owner)
-    : application_(application), owner_(owner), FIconID(TTrayIconHandler::Instance().Add(this)),
+    : application_(application), owner_(owner), FIconID(static_cast<UINT>(TTrayIconHandler::Instance().Add(this))),
       cycleTimer_(1000, [this] { CycleStep(); }), clickTimer_(1000, [this] { clicks_.ClickTimerExpired(); }),
       retryTimer_(1000, [this] { RetryAdd(); }), clicks_(
                                                      *this, [] { return GetDoubleClickTime(); }, ReadPointer)
@@ -270,9 +239,7 @@ void TCoolTrayIcon::SetCycleInterval(unsigned interval)
 
 void TCoolTrayIcon::CycleStep()
 {
-    if (FIconList)
-        CopyFrame(cycle_.Index());
-    SetIconIndex(cycle_.Index() < cycle_.Count() - 1 ? cycle_.Index() + 1 : 0);
+    SetIconIndex(cycle_.Step());
 }
 
 void TCoolTrayIcon::Start(unsigned milliseconds)

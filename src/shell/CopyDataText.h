@@ -5,6 +5,3 @@
 // The text of a WM_COPYDATA message, read within the bytes it brings: whole UTF-16
 // units only, up to the first zero unit.
 std::u16string CopyDataText(const void* data, std::size_t byteCount);
-
-// The request a second start sends to the running instance.
-constexpr const char16_t* kShowRequestText = u"/Show";

@@ -23,5 +23,5 @@ std::u16string TrayTipText(const std::u16string& hint, bool showHint)
 {
     if (hint.empty() || !showHint)
         return {};
-    return hint.substr(0, 126);
+    return hint.substr(0, kTrayTipUnits - 2);
 }

@@ -17,6 +17,7 @@ private:
     int index_ = 0;
 };
 
-// The tooltip sent to the shell: at most 126 units of the hint, nothing when hints are off.
-std::u16string TrayTipText(const std::u16string& hint, bool showHint);
+// The tooltip sent to the shell: at most kTrayTipUnits - 2 units of the hint (126),
+// nothing when hints are off.
 constexpr std::size_t kTrayTipUnits = 128;
+std::u16string TrayTipText(const std::u16string& hint, bool showHint);

@@ -8,26 +8,24 @@
 
 #include "settings/DuvMain_win.h"
 #include "shell/ApplicationWindow_win.h"
-#include "shell/CopyDataText.h"
+#include "shell/SingleInstance.h"
 #include "sysutil/DataFolder.h"
 #include "sysutil/FileSystem_win.h"
 #include "sysutil/Mnx_win.h"
+#include "sysutil/WideText_win.h"
 
 namespace {
-
-constexpr const wchar_t* kMutexName = L"Duv/Marnex";
 
 // A second start asks the running instance to show its settings window.
 void SendShowRequest()
 {
-    const HWND form = FindWindowW(L"TDuvMainForm", L"Duv");
+    const HWND form = FindWindowW(WideConstant(SingleInstance::kFormClass), WideConstant(SingleInstance::kFormTitle));
     if (!form)
         return;
-    const wchar_t text[] = L"/Show\0";
     COPYDATASTRUCT request{};
     request.dwData = static_cast<ULONG_PTR>(__argc > 0 ? __argc - 1 : 0);
-    request.cbData = 14;
-    request.lpData = const_cast<wchar_t*>(text);
+    request.cbData = static_cast<DWORD>(SingleInstance::kShowRequestBytes);
+    request.lpData = const_cast<char16_t*>(SingleInstance::kShowRequestData);
     SendMessageW(form, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&request));
 }
 
@@ -51,12 +49,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     Win32FileSystem files;
     if (!PrepareDataFolder(files, u"Qel", false))
         return 0;
-    if (const HANDLE running = OpenMutexW(MUTEX_ALL_ACCESS, FALSE, kMutexName)) {
+    if (const HANDLE running = OpenMutexW(MUTEX_ALL_ACCESS, FALSE, WideConstant(SingleInstance::kMutexName))) {
         CloseHandle(running);
         SendShowRequest();
         return 0;
     }
-    CreateMutexW(nullptr, FALSE, kMutexName);
+    CreateMutexW(nullptr, FALSE, WideConstant(SingleInstance::kMutexName));
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
     {

@@ -1,71 +1,37 @@
 #include "shell/SimpleTimer_win.h"
 
-#include <map>
+#include "sysutil/SharedWindow_win.h"
 
 namespace {
 
-// The hidden window of all timers, alive from the first timer to the last.
-class TSimpleTimerHandler {
+// The hidden window of all timers.
+class TSimpleTimerHandler : public SharedWindow<TSimpleTimer> {
 public:
     static TSimpleTimerHandler& Instance()
     {
         static TSimpleTimerHandler handler;
         return handler;
     }
-    UINT_PTR AddTimer(TSimpleTimer* timer)
-    {
-        if (RefCount++ == 0)
-            Create();
-        const UINT_PTR id = nextId_++;
-        timers_[id] = timer;
-        return id;
-    }
-    void RemoveTimer(UINT_PTR id)
-    {
-        timers_.erase(id);
-        if (--RefCount == 0 && FWindowHandle) {
-            DestroyWindow(FWindowHandle);
-            FWindowHandle = nullptr;
-        }
-    }
-    HWND Window() const { return FWindowHandle; }
-    int ActiveCount = 0;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-    {
-        if (message == WM_TIMER) {
-            const auto& timers = Instance().timers_;
-            const auto it = timers.find(wParam);
-            if (it != timers.end())
-                it->second->Expired();
-            return 0;
-        }
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    void Create()
-    {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = WindowProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"TSimpleTimerHandler";
-        RegisterClassW(&wc);
-        FWindowHandle =
-            CreateWindowW(wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
-    }
+    TSimpleTimerHandler() : SharedWindow(L"TSimpleTimerHandler", HWND_MESSAGE, 0, 0) {}
 
-    int RefCount = 0;
-    HWND FWindowHandle = nullptr;
-    UINT_PTR nextId_ = 1;
-    std::map<UINT_PTR, TSimpleTimer*> timers_;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message != WM_TIMER)
+            return SharedWindow::HandleMessage(message, wParam, lParam);
+        if (TSimpleTimer* timer = Find(wParam))
+            timer->Expired();
+        return 0;
+    }
 };
 
 } // namespace
 
-TSimpleTimer::TSimpleTimer() : FId(TSimpleTimerHandler::Instance().AddTimer(this)) {}
+TSimpleTimer::TSimpleTimer() : FId(TSimpleTimerHandler::Instance().Add(this)) {}
 
 TSimpleTimer::TSimpleTimer(unsigned interval, std::function<void()> onTimer)
-    : FId(TSimpleTimerHandler::Instance().AddTimer(this)), FInterval(interval), FOnTimer(std::move(onTimer))
+    : FId(TSimpleTimerHandler::Instance().Add(this)), FInterval(interval), FOnTimer(std::move(onTimer))
 {
 }
 
@@ -73,7 +39,7 @@ TSimpleTimer::~TSimpleTimer()
 {
     if (FEnabled)
         Stop();
-    TSimpleTimerHandler::Instance().RemoveTimer(FId);
+    TSimpleTimerHandler::Instance().Remove(FId);
 }
 
 void TSimpleTimer::Start()
@@ -82,18 +48,13 @@ void TSimpleTimer::Start()
         return;
     if (FEnabled)
         Stop();
-    if (SetTimer(TSimpleTimerHandler::Instance().Window(), FId, FInterval, nullptr)) {
-        FEnabled = true;
-        ++TSimpleTimerHandler::Instance().ActiveCount;
-    }
+    FEnabled = SetTimer(TSimpleTimerHandler::Instance().Handle(), FId, FInterval, nullptr) != 0;
 }
 
 void TSimpleTimer::Stop()
 {
     FEnabled = false;
-    TSimpleTimerHandler& handler = TSimpleTimerHandler::Instance();
-    if (KillTimer(handler.Window(), FId) && handler.ActiveCount > 0)
-        --handler.ActiveCount;
+    KillTimer(TSimpleTimerHandler::Instance().Handle(), FId);
 }
 
 void TSimpleTimer::SetEnabled(bool enabled)
@@ -112,7 +73,7 @@ void TSimpleTimer::SetInterval(unsigned interval)
     if (!FEnabled)
         return;
     if (interval == 0)
-        KillTimer(TSimpleTimerHandler::Instance().Window(), FId);
+        KillTimer(TSimpleTimerHandler::Instance().Handle(), FId);
     else
         Start();
 }
@@ -121,7 +82,7 @@ void TSimpleTimer::SetOnTimer(std::function<void()> onTimer)
 {
     FOnTimer = std::move(onTimer);
     if (!FOnTimer && FEnabled)
-        KillTimer(TSimpleTimerHandler::Instance().Window(), FId);
+        KillTimer(TSimpleTimerHandler::Instance().Handle(), FId);
 }
 
 void TSimpleTimer::Expired()

@@ -9,6 +9,12 @@ inline std::wstring Wide(const std::u16string& text)
     return std::wstring(text.begin(), text.end());
 }
 
+// A constant text of the portable code as the platform's wide string.
+inline const wchar_t* WideConstant(const char16_t* text)
+{
+    return reinterpret_cast<const wchar_t*>(text);
+}
+
 inline std::u16string U16(const wchar_t* text)
 {
     std::u16string result;

@@ -13,15 +13,6 @@ TEST(SettingsRules, EarlySignalCaptionFollowsTheLeadTime)
     EXPECT_EQ(EarlySignalCaption(1), u"1秒前からタイトルバー点滅、サウンド有効(&M)");
 }
 
-TEST(SettingsRules, SwitchesEnableTheirControls)
-{
-    Options options;
-    EXPECT_FALSE(EnablingOf(options).capLength || EnablingOf(options).whistle || EnablingOf(options).alarm);
-    options.EnabledLength = options.Whistle = options.Alarm = true;
-    options.WhistleEnabled = false; // the sound switch does not disable the path
-    EXPECT_TRUE(EnablingOf(options).capLength && EnablingOf(options).whistle && EnablingOf(options).alarm);
-}
-
 TEST(SettingsRules, LoadingStartZeroPutsTheCaptionBackOnlyWhenItChanges)
 {
     Options shown, loaded;
