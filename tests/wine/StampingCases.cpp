@@ -45,7 +45,8 @@ E2E_CASE(StampsForegroundWindowSoonAfterStart)
     CHECK_MSG(e2e::WaitUntil([&] { return StampedNow(window); }, 10000, 5), "never stamped");
     const double elapsed = e2e::NowMs() - start;
     e2e::Log("first stamp " + std::to_string(static_cast<int>(elapsed)) + " ms after start");
-    CHECK_MSG(elapsed <= 1500, "first stamp took " << elapsed << " ms");
+    // How soon exactly is the benchmark's to measure; here a busy machine must not fail it.
+    CHECK_MSG(elapsed <= 5000, "first stamp took " << elapsed << " ms");
     const std::wstring title = window.Title();
     CHECK_MSG(title.rfind(L"E2E Alpha 【", 0) == 0, e2e::Utf8(title));
     CheckStampMatchesClock(title);
