@@ -1,162 +1,159 @@
-// The numeric edit box's keys, characters, mouse and clipboard.
+// The numeric edit box's window messages as input events, and what its input asks of
+// the window: the focus, the form's next control and the clipboard.
 #include "controls/MnNumEdit_win.h"
 
 #include "sysutil/WideText_win.h"
 
 namespace {
 
-enum class Modifiers { None, Shift, Ctrl, Other };
-
-Modifiers CurrentModifiers()
+NumEditShift CurrentShift()
 {
     const bool shift = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
     const bool ctrl = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
     const bool alt = (GetKeyState(VK_MENU) & 0x8000) != 0;
     if (!shift && !ctrl && !alt)
-        return Modifiers::None;
+        return NumEditShift::None;
     if (shift && !ctrl && !alt)
-        return Modifiers::Shift;
+        return NumEditShift::Shift;
     if (ctrl && !shift && !alt)
-        return Modifiers::Ctrl;
-    return Modifiers::Other;
+        return NumEditShift::Ctrl;
+    return NumEditShift::Other;
+}
+
+NumEditKey KeyOf(WPARAM virtualKey)
+{
+    switch (virtualKey) {
+    case VK_LEFT: return NumEditKey::Left;
+    case VK_RIGHT: return NumEditKey::Right;
+    case VK_UP: return NumEditKey::Up;
+    case VK_DOWN: return NumEditKey::Down;
+    case VK_HOME: return NumEditKey::Home;
+    case VK_END: return NumEditKey::End;
+    case VK_PRIOR: return NumEditKey::PageUp;
+    case VK_NEXT: return NumEditKey::PageDown;
+    case VK_BACK: return NumEditKey::Back;
+    case VK_DELETE: return NumEditKey::Delete;
+    case 'A': return NumEditKey::A;
+    case 'C': return NumEditKey::C;
+    case 'V': return NumEditKey::V;
+    case 'X': return NumEditKey::X;
+    default: return NumEditKey::Other;
+    }
+}
+
+NumEditEvent Mouse(NumEditEvent::Kind kind, LPARAM lParam)
+{
+    NumEditEvent event{kind};
+    event.x = static_cast<short>(LOWORD(lParam));
+    event.y = static_cast<short>(HIWORD(lParam));
+    return event;
+}
+
+NumEditEvent Press(NumEditButton button, LPARAM lParam)
+{
+    NumEditEvent event = Mouse(NumEditEvent::Kind::Press, lParam);
+    event.button = button;
+    event.foregroundIsOwn = GetWindowThreadProcessId(GetForegroundWindow(), nullptr) == GetCurrentThreadId();
+    return event;
 }
 
 } // namespace
+
+// True when the message was input; result is then its answer.
+bool TMnNumEdit::OnInput(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    using Kind = NumEditEvent::Kind;
+    result = 0;
+    switch (message) {
+    case WM_LBUTTONDOWN: input_.Handle(Press(NumEditButton::Left, lParam)); return true;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK: input_.Handle(Press(NumEditButton::Right, lParam)); return true;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK: input_.Handle(Press(NumEditButton::Middle, lParam)); return true;
+    case WM_LBUTTONDBLCLK: input_.Handle(Mouse(Kind::DoubleClick, lParam)); return true;
+    case WM_MOUSEMOVE: {
+        NumEditEvent move = Mouse(Kind::Move, lParam);
+        move.leftHeld = (wParam & MK_LBUTTON) != 0;
+        input_.Handle(move);
+        return true;
+    }
+    case WM_SETFOCUS: OnFocus(Kind::FocusGained, Kind::Entering, reinterpret_cast<HWND>(wParam)); return true;
+    case WM_KILLFOCUS: OnFocus(Kind::FocusLost, Kind::Leaving, reinterpret_cast<HWND>(wParam)); return true;
+    case WM_KEYDOWN: {
+        NumEditEvent key{Kind::KeyDown};
+        key.key = KeyOf(wParam);
+        key.shift = CurrentShift();
+        return input_.Handle(key);
+    }
+    case WM_CHAR: {
+        NumEditEvent character{Kind::Character};
+        character.character = static_cast<char16_t>(wParam);
+        input_.Handle(character);
+        return true;
+    }
+    case WM_GETDLGCODE: result = DialogCode(reinterpret_cast<const MSG*>(lParam)); return true;
+    default: return false;
+    }
+}
+
+// The focus coming from or going to another control of the same form is entering or
+// leaving the box; from or to another window (another program, a message box) it only
+// moves the caret.
+void TMnNumEdit::OnFocus(NumEditEvent::Kind change, NumEditEvent::Kind formMove, HWND other)
+{
+    input_.Handle(NumEditEvent{change});
+    if (other && GetAncestor(other, GA_ROOT) == GetAncestor(hwnd_, GA_ROOT))
+        input_.Handle(NumEditEvent{formMove});
+}
+
+// Arrows and characters are the box's; Enter only when it moves the focus on, so that
+// Tab and Escape stay the form's.
+LRESULT TMnNumEdit::DialogCode(const MSG* message) const
+{
+    const bool enter =
+        message && (message->message == WM_KEYDOWN || message->message == WM_CHAR) && message->wParam == VK_RETURN;
+    return DLGC_WANTARROWS | DLGC_WANTCHARS | (enter && input_.WantsEnter() ? DLGC_WANTALLKEYS : 0);
+}
+
+void TMnNumEdit::TakeFocus()
+{
+    SetFocus(hwnd_);
+}
 
 void TMnNumEdit::MoveFocusOn()
 {
     PostMessageW(GetAncestor(hwnd_, GA_ROOT), WM_NEXTDLGCTL, 0, 0);
 }
 
-// The arrow and paging keys never move the caret: they drop the selection or move on.
-bool TMnNumEdit::OnKeyDown(WPARAM key)
+bool TMnNumEdit::PutOnClipboard(const std::u16string& text)
 {
-    const Modifiers modifiers = CurrentModifiers();
-    if (modifiers == Modifiers::Shift && (key == VK_LEFT || key == VK_RIGHT)) {
-        model_.SelectAll();
-        return true;
-    }
-    if (modifiers == Modifiers::Ctrl && key == 'A') {
-        model_.SelectAll();
-        return true;
-    }
-    if (modifiers == Modifiers::Ctrl && key == 'C') {
-        Copy();
-        return true;
-    }
-    if (modifiers == Modifiers::None) {
-        switch (key) {
-        case VK_PRIOR:
-        case VK_NEXT:
-        case VK_END:
-        case VK_HOME:
-        case VK_LEFT:
-        case VK_RIGHT: model_.ClearSelect(); return true;
-        case VK_UP:
-        case VK_DOWN:
-            model_.ClearSelect();
-            if (FArrowFocusMove)
-                MoveFocusOn();
-            return true;
-        default: break;
-        }
-    }
-    if (model_.ReadOnly())
-        return false;
-    if (modifiers == Modifiers::Ctrl && key == 'V') {
-        Paste();
-        return true;
-    }
-    if (modifiers == Modifiers::Ctrl && key == 'X') {
-        Cut();
-        return true;
-    }
-    if (modifiers == Modifiers::None && (key == VK_BACK || key == VK_DELETE)) {
-        model_.DeleteLastChar();
-        return true;
-    }
-    return false;
-}
-
-void TMnNumEdit::OnChar(wchar_t c)
-{
-    if (model_.ReadOnly())
-        return;
-    switch (c) {
-    case 1:  // Ctrl+A
-    case 3:  // Ctrl+C
-    case 22: // Ctrl+V
-    case 24: // Ctrl+X
-    case 8:  // Backspace: done on key down
-        return;
-    case 13:
-        if (FEnterFocusMove)
-            MoveFocusOn();
-        else
-            Beep();
-        return;
-    default: model_.InputCharacter(static_cast<char16_t>(c)); return;
-    }
-}
-
-// A click focuses the box with nothing selected; entering it had selected everything.
-void TMnNumEdit::OnMouseDown()
-{
-    if (!DblClickFlag) {
-        if (GetWindowThreadProcessId(GetForegroundWindow(), nullptr) == GetCurrentThreadId())
-            SetFocus(hwnd_);
-        model_.ClearSelect();
-    }
-    DblClickFlag = false;
-}
-
-void TMnNumEdit::OnMouseMove(int x, WPARAM buttons)
-{
-    if ((buttons & MK_LBUTTON) && x >= DrawRect.left && x <= DrawRect.right)
-        model_.SelectAll();
-}
-
-void TMnNumEdit::OnDoubleClick()
-{
-    model_.SelectAll();
-    DblClickFlag = true;
-}
-
-void TMnNumEdit::Copy()
-{
-    if (const std::optional<std::u16string> text = model_.CopyToClipboard())
-        PutOnClipboard(*text);
-}
-
-void TMnNumEdit::Cut()
-{
-    if (const std::optional<std::u16string> text = model_.CutToClipboard())
-        PutOnClipboard(*text);
-}
-
-void TMnNumEdit::PutOnClipboard(const std::u16string& text)
-{
-    if (!OpenClipboard(hwnd_))
-        return;
-    EmptyClipboard();
     const std::wstring wide = Wide(text);
     const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
-    if (memory) {
-        auto* target = static_cast<wchar_t*>(GlobalLock(memory));
-        wide.copy(target, wide.size());
-        target[wide.size()] = L'\0';
-        GlobalUnlock(memory);
-        if (!SetClipboardData(CF_UNICODETEXT, memory))
-            GlobalFree(memory);
+    if (!memory)
+        return false;
+    auto* target = static_cast<wchar_t*>(GlobalLock(memory));
+    if (!target) {
+        GlobalFree(memory);
+        return false;
     }
-    CloseClipboard();
+    wide.copy(target, wide.size());
+    target[wide.size()] = L'\0';
+    GlobalUnlock(memory);
+    bool placed = false;
+    if (OpenClipboard(hwnd_)) {
+        placed = EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, memory);
+        CloseClipboard();
+    }
+    if (!placed)
+        GlobalFree(memory);
+    return placed;
 }
 
-void TMnNumEdit::Paste()
+std::optional<std::u16string> TMnNumEdit::ClipboardText()
 {
     if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(hwnd_))
-        return;
-    std::u16string text;
+        return std::nullopt;
+    std::optional<std::u16string> text;
     if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
         if (const auto* source = static_cast<const wchar_t*>(GlobalLock(data))) {
             text = U16(source);
@@ -164,5 +161,5 @@ void TMnNumEdit::Paste()
         }
     }
     CloseClipboard();
-    model_.PasteFromClipboard(text);
+    return text;
 }

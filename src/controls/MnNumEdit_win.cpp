@@ -5,104 +5,74 @@
 
 #include "sysutil/WideText_win.h"
 
+namespace {
+
+COLORREF Resolved(NumEditColor color)
+{
+    if (!color.isSystem)
+        return color.rgb;
+    switch (color.system) {
+    case SystemColor::Window: return GetSysColor(COLOR_WINDOW);
+    case SystemColor::WindowText: return GetSysColor(COLOR_WINDOWTEXT);
+    case SystemColor::Highlight: return GetSysColor(COLOR_HIGHLIGHT);
+    case SystemColor::HighlightText: return GetSysColor(COLOR_HIGHLIGHTTEXT);
+    case SystemColor::GrayText: return GetSysColor(COLOR_GRAYTEXT);
+    case SystemColor::ButtonFace: return GetSysColor(COLOR_BTNFACE);
+    }
+    return GetSysColor(COLOR_WINDOW);
+}
+
+void FillWith(HDC dc, const RECT& rect, COLORREF color)
+{
+    const HBRUSH brush = CreateSolidBrush(color);
+    FillRect(dc, &rect, brush);
+    DeleteObject(brush);
+}
+
+} // namespace
+
 void TMnNumEdit::RegisterWindowClass()
 {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    if (GetClassInfoExW(GetModuleHandleW(nullptr), kClassName, &wc))
-        return;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_IBEAM);
-    wc.lpszClassName = kClassName;
-    RegisterClassExW(&wc);
+    RegisterOwningClassOnce<TMnNumEdit>(kClassName, CS_DBLCLKS, IDC_IBEAM);
 }
 
-TMnNumEdit* TMnNumEdit::FromHandle(HWND hwnd)
-{
-    wchar_t className[32] = {};
-    GetClassNameW(hwnd, className, 32);
-    if (wcscmp(className, kClassName) != 0)
-        return nullptr;
-    return reinterpret_cast<TMnNumEdit*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-}
-
-TMnNumEdit::TMnNumEdit(HWND hwnd)
-    : hwnd_(hwnd), model_(*this), FColor(GetSysColor(COLOR_WINDOW)), FDisabledColor(GetSysColor(COLOR_GRAYTEXT))
-{
-    SetFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
-}
-
-LRESULT CALLBACK TMnNumEdit::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_NCCREATE)
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new TMnNumEdit(hwnd)));
-    auto* self = reinterpret_cast<TMnNumEdit*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    const LRESULT result = self->HandleMessage(message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        delete self;
-    }
-    return result;
-}
+TMnNumEdit::TMnNumEdit() : model_(*this), input_(model_, *this) {}
 
 LRESULT TMnNumEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    LRESULT result = 0;
+    if (OnInput(message, wParam, lParam, result))
+        return result;
     switch (message) {
+    case WM_CREATE: SetFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))); return 0;
     case WM_PAINT: Paint(); return 0;
-    case WM_ERASEBKGND: {
-        RECT client{};
-        GetClientRect(hwnd_, &client);
-        const HBRUSH brush = CreateSolidBrush(FColor);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, brush);
-        DeleteObject(brush);
-        return 1;
-    }
+    case WM_ERASEBKGND: EraseBackground(reinterpret_cast<HDC>(wParam)); return 1;
     case WM_SETFONT: SetFont(reinterpret_cast<HFONT>(wParam)); return 0;
     case WM_GETFONT: return reinterpret_cast<LRESULT>(font_);
     case WM_SETTEXT: model_.SetText(U16(reinterpret_cast<const wchar_t*>(lParam))); return TRUE;
-    case WM_GETTEXT: {
-        const std::wstring text = Wide(model_.Text());
-        const std::size_t limit = static_cast<std::size_t>(wParam);
-        if (limit == 0)
-            return 0;
-        const std::size_t copied = text.size() < limit ? text.size() : limit - 1;
-        text.copy(reinterpret_cast<wchar_t*>(lParam), copied);
-        reinterpret_cast<wchar_t*>(lParam)[copied] = L'\0';
-        return static_cast<LRESULT>(copied);
-    }
+    case WM_GETTEXT: return CopyText(reinterpret_cast<wchar_t*>(lParam), static_cast<std::size_t>(wParam));
     case WM_GETTEXTLENGTH: return static_cast<LRESULT>(model_.Text().size());
-    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS | (FEnterFocusMove ? DLGC_WANTALLKEYS : 0);
-    case WM_SETFOCUS:
-        CreateTextCaret();
-        if (FAutoSelect)
-            model_.SelectAll();
-        return 0;
-    case WM_KILLFOCUS:
-        DestroyTextCaret();
-        model_.Leave(FHideSelection);
-        Repaint();
-        return 0;
-    case WM_ENABLE: Repaint(); return 0;
+    case WM_ENABLE:
+    case WM_SYSCOLORCHANGE: Repaint(); return 0;
     case WM_SIZE:
         Repaint();
         if (Focused())
             PlaceCaret();
         return 0;
-    case WM_KEYDOWN:
-        if (OnKeyDown(wParam))
-            return 0;
-        break;
-    case WM_CHAR: OnChar(static_cast<wchar_t>(wParam)); return 0;
-    case WM_LBUTTONDOWN: OnMouseDown(); return 0;
-    case WM_MOUSEMOVE: OnMouseMove(static_cast<short>(LOWORD(lParam)), wParam); return 0;
-    case WM_LBUTTONDBLCLK: OnDoubleClick(); return 0;
     default: break;
     }
-    return DefWindowProcW(hwnd_, message, wParam, lParam);
+    return WindowBase::HandleMessage(message, wParam, lParam);
+}
+
+LRESULT TMnNumEdit::CopyText(wchar_t* buffer, std::size_t limit) const
+{
+    if (limit == 0)
+        return 0;
+    const std::wstring text = Wide(model_.Text());
+    const std::size_t copied = text.size() < limit ? text.size() : limit - 1;
+    text.copy(buffer, copied);
+    buffer[copied] = L'\0';
+    return static_cast<LRESULT>(copied);
 }
 
 int TMnNumEdit::MeasureText(const std::u16string& text)
@@ -134,27 +104,29 @@ POINT TMnNumEdit::TextOrigin()
                  NumEditLayout::TextTop(FVertAlignment, client.bottom, FFontHeight, FMargins)};
 }
 
+void TMnNumEdit::EraseBackground(HDC dc)
+{
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    FillWith(dc, client, Resolved(FColor));
+}
+
+// The box draws only its text, in the selection colours when all is selected.
 void TMnNumEdit::Paint()
 {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(hwnd_, &paint);
     const POINT origin = TextOrigin();
-    const bool enabled = IsWindowEnabled(hwnd_) != FALSE;
-    const bool selected = enabled && model_.AllSelected();
-    const COLORREF text = !enabled   ? FDisabledColor
-                          : selected ? GetSysColor(COLOR_HIGHLIGHTTEXT)
-                                     : GetSysColor(COLOR_WINDOWTEXT);
-    const COLORREF back = selected ? GetSysColor(COLOR_HIGHLIGHT) : FColor;
+    const NumEditPaintColors colors =
+        NumEditColors::PaintColors(IsWindowEnabled(hwnd_) != FALSE, model_.AllSelected(), FColor, FDisabledColor);
     const std::wstring shown = Wide(model_.ValText());
-    DrawRect = RECT{origin.x, origin.y, origin.x + MeasureText(model_.ValText()), origin.y + FFontHeight};
-    const HBRUSH brush = CreateSolidBrush(back);
-    FillRect(dc, &DrawRect, brush);
-    DeleteObject(brush);
+    RECT drawRect{origin.x, origin.y, origin.x + MeasureText(model_.ValText()), origin.y + FFontHeight};
+    input_.TextDrawn(drawRect.left, drawRect.right);
+    FillWith(dc, drawRect, Resolved(colors.back));
     const HGDIOBJ old = SelectObject(dc, font_);
-    SetTextColor(dc, text);
-    SetBkColor(dc, back);
+    SetTextColor(dc, Resolved(colors.text));
     SetBkMode(dc, TRANSPARENT);
-    DrawTextW(dc, shown.c_str(), static_cast<int>(shown.size()), &DrawRect, DT_SINGLELINE | DT_CENTER | DT_NOPREFIX);
+    DrawTextW(dc, shown.c_str(), static_cast<int>(shown.size()), &drawRect, DT_SINGLELINE | DT_CENTER | DT_NOPREFIX);
     SelectObject(dc, old);
     EndPaint(hwnd_, &paint);
 }
@@ -240,13 +212,13 @@ void TMnNumEdit::Beep()
     MessageBeep(0);
 }
 
-void TMnNumEdit::SetColor(COLORREF color)
+void TMnNumEdit::SetColor(NumEditColor color)
 {
     FColor = color;
     Repaint();
 }
 
-void TMnNumEdit::SetDisabledColor(COLORREF color)
+void TMnNumEdit::SetDisabledColor(NumEditColor color)
 {
     FDisabledColor = color;
     Repaint();
@@ -268,7 +240,7 @@ void TMnNumEdit::SetVertAlignment(TVertAlignment alignment)
 
 void TMnNumEdit::SetMargins(const NumEditMargins& margins)
 {
-    FMargins = margins;
+    FMargins = NumEditLayout::KeptMargins(FMargins, margins);
     AdjustHeight();
     Repaint();
     PlaceCaret();

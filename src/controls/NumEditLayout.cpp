@@ -28,4 +28,11 @@ int AvailableWidth(int clientWidth, const NumEditMargins& margins, bool sunkenBo
     return clientWidth - margins.left - margins.right - 2 * (sunkenBorder ? 2 : 1);
 }
 
+NumEditMargins KeptMargins(const NumEditMargins& present, const NumEditMargins& wanted)
+{
+    const auto kept = [](int now, int asked) { return asked < 0 ? now : asked; };
+    return NumEditMargins{kept(present.left, wanted.left), kept(present.top, wanted.top),
+                          kept(present.right, wanted.right), kept(present.bottom, wanted.bottom)};
+}
+
 } // namespace NumEditLayout

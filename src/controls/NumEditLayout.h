@@ -14,5 +14,7 @@ int TextLeft(TAlignment alignment, int clientWidth, int textWidth, const NumEdit
 int TextTop(TVertAlignment alignment, int clientHeight, int fontHeight, const NumEditMargins& margins);
 // The client width less the margins and 2 pixels a side (1 without a sunken border).
 int AvailableWidth(int clientWidth, const NumEditMargins& margins, bool sunkenBorder);
+// The wanted margins, each one below 0 refused (the present one stays).
+NumEditMargins KeptMargins(const NumEditMargins& present, const NumEditMargins& wanted);
 
 } // namespace NumEditLayout

@@ -229,15 +229,15 @@ std::optional<std::u16string> NumEditModel::CopyToClipboard() const
     return FImageCopy ? FValText : FText;
 }
 
-std::optional<std::u16string> NumEditModel::CutToClipboard()
+bool NumEditModel::CutToClipboard(const std::function<bool(const std::u16string&)>& put)
 {
     const std::optional<std::u16string> text = CopyToClipboard();
-    if (!text)
-        return text;
+    if (!text || !put(*text))
+        return false;
     Clear();
     if (OnChange)
         OnChange();
-    return text;
+    return true;
 }
 
 void NumEditModel::PasteFromClipboard(const std::u16string& clipboardText)
@@ -272,6 +272,7 @@ void NumEditModel::Leave(bool hideSelection)
     if (FText == u"-") {
         FText = u"0";
         FValText = FormatText(FText, format_);
+        view_.Repaint();
     }
     if (hideSelection)
         ClearSelect();

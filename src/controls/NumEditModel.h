@@ -61,13 +61,15 @@ public:
     void ClearSelect();
     // The text to put on the clipboard, when all is selected.
     std::optional<std::u16string> CopyToClipboard() const;
-    std::optional<std::u16string> CutToClipboard();
+    // Copies through put, and clears only once put has the text on the clipboard.
+    bool CutToClipboard(const std::function<bool(const std::u16string&)>& put);
     void PasteFromClipboard(const std::u16string& clipboardText);
     void Undo();
     // Leaving the box: a lone minus becomes 0, and the selection goes when asked.
     void Leave(bool hideSelection);
 
-    // A typed character: digits, "-", "." (full-width forms too); others are refused.
+    // A typed character: digits, "-", "." (full-width forms too); others are refused
+    // (silently in a read-only box).
     void InputCharacter(char16_t c);
 
     // The distance from the text's left edge to the caret, for a number text.

@@ -243,6 +243,8 @@ LRESULT TDuvMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
     case WM_MOVE: OnMove(); return 0;
     case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
+    case WM_NEXTDLGCTL: OnNextDialogControl(wParam, lParam); return 0;
+    case WM_SYSCOLORCHANGE: ForwardSysColorChange(); return 0;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_CLOSE)
             return 0;
@@ -384,6 +386,16 @@ void TDuvMainForm::OnActivate(bool active)
     HWND target = lastFocus_ && IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_) ? lastFocus_ : nullptr;
     if (!target)
         target = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+    if (target)
+        SetFocus(target);
+}
+
+// As a dialog does: the focus moves to the next or the previous control of the tab
+// order, or to the control named (number boxes ask this of Enter and the arrow keys).
+void TDuvMainForm::OnNextDialogControl(WPARAM wParam, LPARAM lParam)
+{
+    const HWND target =
+        LOWORD(lParam) ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(hwnd_, GetFocus(), wParam != 0);
     if (target)
         SetFocus(target);
 }

@@ -52,6 +52,7 @@ private:
     void OnDpiChanged(UINT dpi, const RECT& suggested);
     void OnMove();
     void OnActivate(bool active);
+    void OnNextDialogControl(WPARAM wParam, LPARAM lParam);
 
     // Window lifecycle (DuvMain_win.cpp).
     void FormCreate();
@@ -79,6 +80,7 @@ private:
     void CreateControls();
     void LayoutControls();
     void ApplyFonts();
+    void ForwardSysColorChange();
     HWND Control(int id) const;
     int Scale(int pixels) const;
     bool Checked(int id) const;

@@ -102,9 +102,9 @@ std::wstring MenuFontFace()
     return metrics.lfMenuFont.lfFaceName;
 }
 
-HFONT MakeFont(const wchar_t* face, int height)
+HFONT MakeFont(const wchar_t* face, int height, BYTE charSet)
 {
-    return CreateFontW(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+    return CreateFontW(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, charSet, OUT_DEFAULT_PRECIS,
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
 }
 
@@ -123,7 +123,7 @@ void ConfigureNumberBox(HWND window, Kind kind)
     const NumberBoxStyle style = kind == Kind::NumberBox ? LengthBoxStyle() : UpDownDisplayStyle();
     box->SetAutoSize(false);
     if (style.buttonFace)
-        box->SetColor(GetSysColor(COLOR_BTNFACE));
+        box->SetColor(NumEditColor::Of(SystemColor::ButtonFace));
     box->Model().SetComma(style.format.Comma);
     box->Model().SetIntegerLength(style.format.IntegerLength);
     box->Model().SetErrorBeep(style.errorBeep);
@@ -207,8 +207,8 @@ void TDuvMainForm::ApplyFonts()
 {
     DeleteObject(font_);
     DeleteObject(numberFont_);
-    font_ = MakeFont(MenuFontFace().c_str(), Scale(12));
-    numberFont_ = MakeFont(L"Times New Roman", Scale(12));
+    font_ = MakeFont(MenuFontFace().c_str(), Scale(12), DEFAULT_CHARSET);
+    numberFont_ = MakeFont(L"Times New Roman", Scale(12), SHIFTJIS_CHARSET);
     SendMessageW(Control(IDC_PAGECONTROL), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     int count = 0;
     const ControlPlace* places = FormLayout::Controls(count);
@@ -216,6 +216,19 @@ void TDuvMainForm::ApplyFonts()
         SendMessageW(Control(places[i].id), WM_SETFONT,
                      reinterpret_cast<WPARAM>(IsNumberBox(places[i].kind) ? numberFont_ : font_), FALSE);
     SendMessageW(Control(IDC_LISTBOX), LB_SETITEMHEIGHT, 0, Scale(12));
+}
+
+// Only top-level windows hear of a change of the system colours; the controls are told
+// too, so that they draw in the new ones.
+void TDuvMainForm::ForwardSysColorChange()
+{
+    EnumChildWindows(
+        hwnd_,
+        [](HWND child, LPARAM) -> BOOL {
+            SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+            return TRUE;
+        },
+        0);
 }
 
 void TDuvMainForm::LayoutControls()

@@ -1,23 +1,45 @@
 #include "sysutil/WindowBase_win.h"
 
+namespace {
+
+// The property that marks a window whose user data is its WindowBase.
+constexpr const wchar_t* kObjectProperty = L"Duv.WindowBase";
+
+} // namespace
+
 LRESULT CALLBACK WindowBase::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    WindowBase* self = nullptr;
-    if (message == WM_NCCREATE) {
-        self = static_cast<WindowBase*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    } else {
-        self = reinterpret_cast<WindowBase*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    }
+    if (message == WM_NCCREATE)
+        Attach(hwnd, static_cast<WindowBase*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+    return Dispatch(hwnd, message, wParam, lParam);
+}
+
+void WindowBase::Attach(HWND hwnd, WindowBase* self)
+{
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    SetPropW(hwnd, kObjectProperty, reinterpret_cast<HANDLE>(self));
+}
+
+LRESULT WindowBase::Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* self = reinterpret_cast<WindowBase*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self)
         return DefWindowProcW(hwnd, message, wParam, lParam);
     const LRESULT result = self->HandleMessage(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        RemovePropW(hwnd, kObjectProperty);
         self->hwnd_ = nullptr;
+        if (self->ownedByWindow_)
+            delete self;
     }
     return result;
+}
+
+WindowBase* WindowBase::FromHandle(HWND hwnd)
+{
+    return reinterpret_cast<WindowBase*>(GetPropW(hwnd, kObjectProperty));
 }
 
 LRESULT WindowBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -27,6 +49,12 @@ LRESULT WindowBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void WindowBase::RegisterClassOnce(const wchar_t* className, UINT style, HICON icon, HBRUSH background)
 {
+    RegisterClassWith(className, style, icon, background, IDC_ARROW, WindowProc);
+}
+
+void WindowBase::RegisterClassWith(const wchar_t* className, UINT style, HICON icon, HBRUSH background, LPCWSTR cursor,
+                                   WNDPROC procedure)
+{
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof(existing);
     if (GetClassInfoExW(GetModuleHandleW(nullptr), className, &existing))
@@ -34,11 +62,11 @@ void WindowBase::RegisterClassOnce(const wchar_t* className, UINT style, HICON i
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
     wc.style = style;
-    wc.lpfnWndProc = WindowProc;
+    wc.lpfnWndProc = procedure;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hIcon = icon;
     wc.hIconSm = icon;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hCursor = LoadCursorW(nullptr, cursor);
     wc.hbrBackground = background;
     wc.lpszClassName = className;
     RegisterClassExW(&wc);

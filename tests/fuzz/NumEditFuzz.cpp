@@ -1,12 +1,14 @@
-// Any sequence of typed characters, pastes, deletes, selections and undos against any
-// set of properties of the numeric edit box; after each step the number text must
-// follow its rules and the display text must be the formatted number text.
+// Any sequence of typed characters, keys, clicks, focus changes, pastes, cuts and undos
+// against any set of properties of the numeric edit box, through its input as the
+// window reports it; after each step the number text must follow its rules and the
+// display text must be the formatted number text.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
-#include "controls/NumEditModel.h"
+#include "controls/NumEditInput.h"
 
 namespace {
 
@@ -19,6 +21,45 @@ public:
     int MeasureText(const std::u16string& text) override { return static_cast<int>(text.size()) * 7; }
     int AvailableWidth() override { return room * 7; }
 };
+
+// A clipboard that holds what the case gives it and may refuse to take text.
+class Host : public NumEditInputHost {
+public:
+    bool clipboardOpens = true;
+    std::optional<std::u16string> clipboard;
+    void TakeFocus() override {}
+    void CreateTextCaret() override {}
+    void DestroyTextCaret() override {}
+    void MoveFocusOn() override {}
+    bool PutOnClipboard(const std::u16string& text) override
+    {
+        if (clipboardOpens)
+            clipboard = text;
+        return clipboardOpens;
+    }
+    std::optional<std::u16string> ClipboardText() override { return clipboard; }
+};
+
+NumEditEvent Event(NumEditEvent::Kind kind, std::uint8_t argument)
+{
+    NumEditEvent event{kind};
+    event.key = static_cast<NumEditKey>(argument % 15);
+    event.shift = static_cast<NumEditShift>((argument >> 4) % 4);
+    event.button = static_cast<NumEditButton>((argument >> 6) % 3);
+    event.x = argument % 40;
+    event.y = argument >> 5;
+    event.leftHeld = argument & 1;
+    event.foregroundIsOwn = argument & 2;
+    return event;
+}
+
+NumEditEvent CtrlKey(NumEditKey key)
+{
+    NumEditEvent event{NumEditEvent::Kind::KeyDown};
+    event.key = key;
+    event.shift = NumEditShift::Ctrl;
+    return event;
+}
 
 void CheckRules(NumEditModel& box)
 {
@@ -56,22 +97,43 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         box.SetLeftMark(u"¥");
     if (data[3] & 64)
         box.SetRightMark(u"円");
+    Host host;
+    NumEditInput input(box, host);
+    input.SetEnterFocusMove(data[3] & 128);
+    input.TextDrawn(10, 30);
+    using Kind = NumEditEvent::Kind;
     for (std::size_t i = 4; i + 1 < size; i += 2) {
-        const char16_t argument = static_cast<char16_t>(data[i + 1] | ((data[i] & 0x80) ? 0xFF00 : 0));
-        switch (data[i] % 12) {
-        case 0: box.InputCharacter(static_cast<char16_t>(u'0' + data[i + 1] % 10)); break;
-        case 1: box.InputCharacter(argument); break;
-        case 2: box.InputMinus(); break;
-        case 3: box.InputPoint(); break;
-        case 4: box.DeleteLastChar(); break;
+        const std::uint8_t a = data[i + 1];
+        const char16_t argument = static_cast<char16_t>(a | ((data[i] & 0x80) ? 0xFF00 : 0));
+        NumEditEvent character{Kind::Character};
+        switch (data[i] % 14) {
+        case 0: character.character = static_cast<char16_t>(u'0' + a % 10); break;
+        case 1: character.character = argument; break;
+        case 2: character.character = u'-'; break;
+        case 3: character.character = u'.'; break;
+        case 4: input.Handle(Event(Kind::KeyDown, a)); break;
         case 5: box.SelectAll(); break;
-        case 6: box.ClearSelect(); break;
-        case 7: box.PasteFromClipboard(std::u16string(data[i + 1] % 8, argument)); break;
+        case 6: input.Handle(Event(a & 1 ? Kind::Move : Kind::Press, a)); break;
+        case 7:
+            host.clipboard = std::u16string(a % 8, argument);
+            input.Handle(CtrlKey(NumEditKey::V));
+            break;
         case 8: box.Undo(); break;
-        case 9: box.CutToClipboard(); break;
-        case 10: box.Leave(data[i + 1] & 1); break;
-        default: box.SetText(std::u16string(1, argument) + u"12.5"); break;
+        case 9:
+            host.clipboardOpens = a & 1;
+            input.Handle(CtrlKey(NumEditKey::X));
+            break;
+        case 10: input.Handle(Event(static_cast<Kind>(static_cast<int>(Kind::FocusGained) + a % 4), a)); break;
+        case 11: box.SetText(std::u16string(1, argument) + u"12.5"); break;
+        case 12: input.Handle(Event(Kind::DoubleClick, a)); break;
+        default:
+            input.SetAutoSelect(a & 1);
+            input.SetHideSelection(a & 2);
+            input.SetArrowFocusMove(a & 4);
+            break;
         }
+        if (character.character)
+            input.Handle(character);
         CheckRules(box);
     }
     return 0;

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
+#include "controls/NumEditColors.h"
 #include "controls/NumEditLayout.h"
 #include "controls/NumEditModel.h"
 
@@ -148,7 +150,12 @@ TEST_F(NumEditTest, ClipboardAndUndo)
     box.SetImageCopy(true);
     EXPECT_EQ(box.CopyToClipboard().value(), u"1,234");
     const int before = changes;
-    EXPECT_EQ(box.CutToClipboard().value(), u"1,234");
+    std::u16string clipboard;
+    EXPECT_TRUE(box.CutToClipboard([&](const std::u16string& text) {
+        clipboard = text;
+        return true;
+    }));
+    EXPECT_EQ(clipboard, u"1,234");
     EXPECT_EQ(box.Text(), u"0");
     EXPECT_EQ(changes, before + 1);
     box.Undo();
@@ -176,11 +183,89 @@ TEST_F(NumEditTest, ReadOnlyBoxTakesNoTypingAndNeverBeeps)
 
 TEST_F(NumEditTest, LeavingWithALoneMinusShowsZero)
 {
-    box.PasteFromClipboard(u"-");
     box.SelectAll();
+    box.PasteFromClipboard(u"-");
+    ASSERT_EQ(box.Text(), u"-") << "a minus pasted over everything stands alone";
+    box.SelectAll();
+    const int changesBefore = changes;
+    const int repaintsBefore = view.repaints;
     box.Leave(true);
     EXPECT_EQ(box.Text(), u"0");
+    EXPECT_EQ(box.ValText(), u"0");
     EXPECT_FALSE(box.AllSelected());
+    EXPECT_GT(view.repaints, repaintsBefore);
+    EXPECT_EQ(changes, changesBefore) << "leaving raises no change";
+    box.SelectAll();
+    box.PasteFromClipboard(u"-");
+    box.SelectAll();
+    box.Leave(false);
+    EXPECT_EQ(box.Text(), u"0");
+    EXPECT_TRUE(box.AllSelected()) << "without HideSelection the selection stays";
+}
+
+// Which operations change the text, raise OnChange, set Modified and save the undo text.
+TEST_F(NumEditTest, EventsOfEachOperation)
+{
+    const auto put = [](const std::u16string&) { return true; };
+    const struct {
+        const char* what;
+        bool selectAll;
+        std::function<void(NumEditModel&)> operation;
+        const char16_t* textAfter;
+        int changes;
+        bool modified, undoSaved;
+    } cases[] = {
+        {"digit", false, [](NumEditModel& m) { m.InputCharacter(u'3'); }, u"123", 1, true, true},
+        {"point", false, [](NumEditModel& m) { m.InputCharacter(u'.'); }, u"12.", 1, true, true},
+        {"minus", false, [](NumEditModel& m) { m.InputCharacter(u'-'); }, u"-12", 1, true, true},
+        {"refused", false, [](NumEditModel& m) { m.InputCharacter(u'x'); }, u"12", 0, false, false},
+        {"Backspace", false, [](NumEditModel& m) { m.DeleteLastChar(); }, u"1", 1, true, true},
+        {"Backspace on all", true, [](NumEditModel& m) { m.DeleteLastChar(); }, u"0", 0, false, true},
+        {"Clear", false, [](NumEditModel& m) { m.Clear(); }, u"0", 0, false, true},
+        {"cut", true, [&](NumEditModel& m) { m.CutToClipboard(put); }, u"0", 1, false, true},
+        {"cut of nothing selected", false, [&](NumEditModel& m) { m.CutToClipboard(put); }, u"12", 0, false, false},
+        {"paste", false, [](NumEditModel& m) { m.PasteFromClipboard(u"3"); }, u"123", 1, false, true},
+        {"setting Text", false, [](NumEditModel& m) { m.SetText(u"77"); }, u"77", 0, false, false},
+        {"setting a length", false, [](NumEditModel& m) { m.SetIntegerLength(1); }, u"1", 0, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeView v;
+        NumEditModel m(v);
+        int count = 0;
+        m.OnChange = [&] { ++count; };
+        m.SetText(u"12");
+        if (c.selectAll)
+            m.SelectAll();
+        c.operation(m);
+        EXPECT_EQ(m.Text(), c.textAfter);
+        EXPECT_EQ(count, c.changes);
+        EXPECT_EQ(m.Modified(), c.modified);
+        EXPECT_EQ(m.CanUndo(), c.undoSaved);
+        if (c.undoSaved) {
+            m.Undo();
+            EXPECT_EQ(m.Text(), u"12") << "undo gives the text before back";
+        }
+    }
+    box.InputCharacter(u'5');
+    box.PasteFromClipboard(u"1");
+    EXPECT_TRUE(box.Modified()) << "paste leaves Modified as it was";
+}
+
+TEST_F(NumEditTest, WidthCheckOnPointAndMinus)
+{
+    box.SetComma(false);
+    Type(u"12");
+    view.room = 2;
+    Type(u".-");
+    EXPECT_EQ(box.Text(), u"12");
+    EXPECT_EQ(view.beeps, 2);
+    view.room = 3;
+    Type(u"-");
+    EXPECT_EQ(box.Text(), u"-12");
+    view.room = 2;
+    Type(u"-");
+    EXPECT_EQ(box.Text(), u"12") << "taking the minus away needs no room";
 }
 
 TEST_F(NumEditTest, CaretStandsAfterTheTypedDecimals)
@@ -206,6 +291,48 @@ TEST(NumEditLayout, TextPlacement)
     EXPECT_EQ(NumEditLayout::TextTop(TVertAlignment::taBottomJustify, 20, 12, margins), 6);
     EXPECT_EQ(NumEditLayout::AvailableWidth(40, margins, true), 32);
     EXPECT_EQ(NumEditLayout::AvailableWidth(40, margins, false), 34);
+}
+
+TEST(NumEditLayout, NegativeMarginsAreRefused)
+{
+    const NumEditMargins present{1, 2, 3, 4};
+    const struct {
+        NumEditMargins wanted, kept;
+    } cases[] = {{{5, 6, 7, 8}, {5, 6, 7, 8}},    {{-1, 6, 7, 8}, {1, 6, 7, 8}}, {{5, -1, 7, 8}, {5, 2, 7, 8}},
+                 {{5, 6, -1, 8}, {5, 6, 3, 8}},   {{5, 6, 7, -9}, {5, 6, 7, 4}}, {{0, 0, 0, 0}, {0, 0, 0, 0}},
+                 {{-1, -1, -1, -1}, {1, 2, 3, 4}}};
+    for (const auto& c : cases) {
+        const NumEditMargins kept = NumEditLayout::KeptMargins(present, c.wanted);
+        EXPECT_EQ(kept.left, c.kept.left);
+        EXPECT_EQ(kept.top, c.kept.top);
+        EXPECT_EQ(kept.right, c.kept.right);
+        EXPECT_EQ(kept.bottom, c.kept.bottom);
+    }
+}
+
+// The colours stay references to the system's colours, so that the box draws in the
+// ones of the moment; a disabled box shows DisabledColor on its colour even when selected.
+TEST(NumEditColors, PaintColors)
+{
+    const NumEditColor face = NumEditColor::Of(SystemColor::ButtonFace);
+    const NumEditColor grey = NumEditColor::Of(SystemColor::GrayText);
+    const NumEditColor red = NumEditColor::Rgb(0x0000FF);
+    const struct {
+        bool enabled, selected;
+        NumEditColor color, disabled, text, back;
+    } cases[] = {
+        {true, false, face, grey, NumEditColor::Of(SystemColor::WindowText), face},
+        {true, true, face, grey, NumEditColor::Of(SystemColor::HighlightText),
+         NumEditColor::Of(SystemColor::Highlight)},
+        {false, false, face, grey, grey, face},
+        {false, true, face, red, red, face},
+        {true, false, red, grey, NumEditColor::Of(SystemColor::WindowText), red},
+    };
+    for (const auto& c : cases) {
+        const NumEditPaintColors colors = NumEditColors::PaintColors(c.enabled, c.selected, c.color, c.disabled);
+        EXPECT_EQ(colors.text, c.text) << c.enabled << c.selected;
+        EXPECT_EQ(colors.back, c.back) << c.enabled << c.selected;
+    }
 }
 
 } // namespace

@@ -9,16 +9,6 @@ RECT TrayStrip()
     return RECT{bar.right - 90, bar.top, bar.right, bar.bottom};
 }
 
-void SendMouse(POINT at, DWORD flags)
-{
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    SendInput(1, &input, sizeof(input));
-}
-
 } // namespace
 
 TrayColours ReadTrayColours()
@@ -60,16 +50,4 @@ POINT TrayIconPoint()
     if (count == 0)
         return POINT{strip.right - 12, (strip.top + strip.bottom) / 2};
     return POINT{sumX / count, sumY / count};
-}
-
-void MouseClick(POINT at, bool right, int clicks)
-{
-    SendMouse(at, 0);
-    Sleep(50);
-    for (int i = 0; i < clicks; ++i) {
-        SendMouse(at, right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
-        Sleep(30);
-        SendMouse(at, right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
-        Sleep(60);
-    }
 }

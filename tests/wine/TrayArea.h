@@ -13,5 +13,3 @@ struct TrayColours {
 TrayColours ReadTrayColours();
 // Where the notification area's last icon sits, in screen coordinates.
 POINT TrayIconPoint();
-// Real mouse input at a point of the screen.
-void MouseClick(POINT at, bool right, int clicks);

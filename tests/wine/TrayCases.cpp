@@ -1,6 +1,7 @@
 // The notification-area icon of the real program, seen and clicked on Wine's taskbar.
 #include "DuvProcess.h"
 #include "E2E.h"
+#include "RealInput.h"
 #include "Screenshot.h"
 #include "StampText.h"
 #include "TestWindow.h"

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "E2E.h"
+#include "RealInput.h"
 
 namespace {
 
@@ -82,21 +83,10 @@ void PressKey(HWND window, WORD key, WORD modifier)
 {
     SetForegroundWindow(window);
     e2e::WaitUntil([&] { return GetForegroundWindow() == window; }, 3000);
-    INPUT inputs[4] = {};
-    int count = 0;
-    const auto add = [&](WORD virtualKey, DWORD flags) {
-        inputs[count].type = INPUT_KEYBOARD;
-        inputs[count].ki.wVk = virtualKey;
-        inputs[count].ki.dwFlags = flags;
-        ++count;
-    };
     if (modifier)
-        add(modifier, 0);
-    add(key, 0);
-    add(key, KEYEVENTF_KEYUP);
-    if (modifier)
-        add(modifier, KEYEVENTF_KEYUP);
-    SendInput(static_cast<UINT>(count), inputs, sizeof(INPUT));
+        PressChord(key, {modifier});
+    else
+        PressChord(key);
 }
 
 void TypeText(HWND edit, const std::wstring& text)
