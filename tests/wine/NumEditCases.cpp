@@ -11,12 +11,19 @@
 
 namespace {
 
+// No Duv running and no settings file, before the case's Duv.exe starts.
+struct FreshProfile {
+    FreshProfile()
+    {
+        KillAllDuvInstances();
+        RemoveProfile();
+    }
+};
+
 // The settings window of a freshly started Duv, open and in front.
 struct OpenForm {
     OpenForm()
     {
-        KillAllDuvInstances();
-        RemoveProfile();
         form = duv.WaitForForm(10000);
         CHECK(form != nullptr);
         CHECK(OpenSettingsWindow(form));
@@ -50,6 +57,7 @@ struct OpenForm {
         return e2e::WaitUntil([&] { return Focus() == control; }, 3000);
     }
 
+    FreshProfile fresh; // made before duv, which starts the program
     DuvProcess duv;
     HWND form = nullptr;
 };
